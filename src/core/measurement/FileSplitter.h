@@ -1,0 +1,21 @@
+#pragma once
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace nivora {
+
+// Longest line the splitters hold; a text line that reaches it ends reading.
+constexpr std::size_t kMaxLineLength = 2047;
+
+// Text mode: CR, LF and CR LF end lines, empty lines are dropped, control
+// bytes other than TAB are dropped (a control byte also ends a line that is
+// longer than 128 characters).
+std::vector<std::string> SplitTextMode(std::string_view fileBytes);
+
+// Record mode for PM01BS02: lines keep their CR LF; inside the record block a
+// line is only closed at a LF once it holds at least 42 bytes, because the
+// binary records may contain LF bytes.
+std::vector<std::string> SplitRecordMode(std::string_view fileBytes);
+
+}  // namespace nivora

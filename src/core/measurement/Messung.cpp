@@ -1,0 +1,31 @@
+#include "measurement/Messung.h"
+
+#include "text/Number.h"
+#include "text/TextUtil.h"
+
+namespace nivora {
+
+void MESSUNG::SetComment(std::string_view text) {
+    comment = std::string(text::Trim(text));
+    if (!text.empty()) {
+        UmlautRepair(comment);
+        marked = true;
+    }
+}
+
+void UmlautRepair(std::string& s) {
+    static const struct { const char* from; const char* to; } kPairs[] = {
+        {"\xC3\xA4", "\xE4"}, {"\xC3\xB6", "\xF6"}, {"\xC3\xBC", "\xFC"}, {"\xC3\x9F", "\xDF"},
+        {"\xC3\x84", "\xC4"}, {"\xC3\x96", "\xD6"}, {"\xC3\x9C", "\xDC"},
+    };
+    if (s.find('\xC3') == std::string::npos) return;
+    for (const auto& p : kPairs) text::ReplaceText(s, p.from, p.to, true);
+}
+
+int32_t ValueFromMm(double mm) { return text::RoundToInt(mm * 10); }
+int32_t StationFromM(double m) { return text::RoundToInt(m * 10); }
+int32_t StationFromKm(double km) { return text::RoundToInt(km * 10000); }
+int32_t WidthFromM(double m) { return text::RoundToInt(m * 100); }
+int32_t LimitFromMmTruncated(double mm) { return text::TruncToInt(mm * 10); }
+
+}  // namespace nivora

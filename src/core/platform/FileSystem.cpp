@@ -1,0 +1,54 @@
+#include "platform/FileSystem.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <system_error>
+#include <vector>
+
+namespace nivora {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::optional<std::string> ReadRegular(const fs::path& p) {
+    std::error_code ec;
+    if (!fs::is_regular_file(p, ec)) return std::nullopt;
+    std::ifstream in(p, std::ios::binary);
+    if (!in) return std::nullopt;
+    std::string content;
+    const auto size = fs::file_size(p, ec);
+    if (!ec) content.reserve(static_cast<std::size_t>(size));
+    char buf[1 << 16];
+    while (in.read(buf, sizeof buf) || in.gcount() > 0) content.append(buf, static_cast<std::size_t>(in.gcount()));
+    if (in.bad()) return std::nullopt;
+    return content;
+}
+
+std::string AsciiLower(std::string s) {
+    for (char& c : s)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return s;
+}
+
+}  // namespace
+
+std::optional<std::string> ReadFileBytes(const std::string& path) { return ReadRegular(fs::path(path)); }
+
+std::optional<std::string> ReadFileIgnoringCase(const std::string& path) {
+    const fs::path p(path);
+    if (auto exact = ReadRegular(p)) return exact;
+    const fs::path dir = p.has_parent_path() ? p.parent_path() : fs::path(".");
+    const std::string wanted = AsciiLower(p.filename().string());
+    std::vector<fs::path> matches;
+    std::error_code ec;
+    for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec))
+        if (AsciiLower(it->path().filename().string()) == wanted) matches.push_back(it->path());
+    std::sort(matches.begin(), matches.end());
+    for (const auto& m : matches)
+        if (auto content = ReadRegular(m)) return content;
+    return std::nullopt;
+}
+
+}  // namespace nivora

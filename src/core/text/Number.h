@@ -1,0 +1,44 @@
+#pragma once
+// Locale-independent number reading and writing. The program may run under a
+// locale with a decimal comma (Qt sets the user's locale), so nothing here
+// uses the C library's locale-dependent conversions.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace nivora::text {
+
+// Reads a floating-point number at the start of text the way the C library's
+// strtod does in the "C" locale: leading white space skipped, optional sign,
+// decimal or hexadecimal digits with optional exponent, "inf", "infinity",
+// "nan". Returns the number of bytes consumed (0 when nothing was read; value
+// is then 0). Out-of-range values become +-infinity or +-0 as strtod gives them.
+std::size_t ParseDouble(std::string_view text, double& value);
+
+// strtod-like convenience: the value, 0 when nothing could be read.
+double ToDouble(std::string_view text);
+
+// atoi-like: white space, optional sign, digits; saturates at the 32-bit range.
+int32_t ToInt(std::string_view text);
+
+// Saturating conversions to the signed 32-bit range; not-finite numbers give 0.
+int32_t ClampToInt(long long v);
+int32_t ClampToInt(double v);
+
+// Rounded to the nearest integer, halves away from zero, saturated.
+int32_t RoundToInt(double v);
+// Integer part, saturated.
+int32_t TruncToInt(double v);
+
+// Saturating 32-bit arithmetic for stations, values and lengths.
+inline int32_t SatAdd(int32_t a, int32_t b) { return ClampToInt(static_cast<long long>(a) + b); }
+inline int32_t SatSub(int32_t a, int32_t b) { return ClampToInt(static_cast<long long>(a) - b); }
+inline int32_t SatMul(int32_t a, int32_t b) { return ClampToInt(static_cast<long long>(a) * b); }
+
+// "%.Nf" in the "C" number format.
+std::string FormatFixed(double v, int decimals);
+// "%0Wd": zero-padded to width W, the sign counting towards the width.
+std::string FormatIntPadded(long long v, int width);
+
+}  // namespace nivora::text
