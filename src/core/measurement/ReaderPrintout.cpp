@@ -106,8 +106,8 @@ bool ReadTextPrintout(CMessFahrtDaten& run, const ReadContext& context) {
         if (samples[i].station == k.station) {
             k.value = std::max(k.value, samples[i].value);
             if (samples[i].marked) k.SetComment(samples[i].comment);
-        } else {
-            samples[++kept] = std::move(samples[i]);
+        } else if (++kept != i) {
+            samples[kept] = std::move(samples[i]);
         }
     }
     samples.resize(kept + 1);
