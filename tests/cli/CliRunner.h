@@ -1,0 +1,71 @@
+#pragma once
+// Runs nivora-cli as a separate process and captures what it prints.
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace nivora::test {
+
+struct CliResult {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+inline std::string ShellQuote(const std::string& s) {
+    std::string q = "'";
+    for (char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return q + "'";
+}
+
+class TempDir {
+public:
+    TempDir() {
+        std::random_device rd;
+        path_ = std::filesystem::temp_directory_path() / ("nivora-cli-test-" + std::to_string(rd()));
+        std::filesystem::create_directories(path_);
+    }
+    ~TempDir() { std::filesystem::remove_all(path_); }
+    const std::filesystem::path& path() const { return path_; }
+    std::string Write(const std::string& name, const std::string& bytes) const {
+        const auto p = path_ / name;
+        std::ofstream(p, std::ios::binary) << bytes;
+        return p.string();
+    }
+
+private:
+    std::filesystem::path path_;
+};
+
+inline std::string ReadAll(const std::filesystem::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+inline CliResult RunCli(const std::vector<std::string>& args) {
+    static const TempDir errDir;
+    const auto errFile = errDir.path() / "stderr.txt";
+    std::string cmd = ShellQuote(NIVORA_CLI_PATH);
+    for (const auto& a : args) cmd += " " + ShellQuote(a);
+    cmd += " 2>" + ShellQuote(errFile.string()) + " </dev/null";
+    CliResult r;
+    FILE* pipe = popen(cmd.c_str(), "r");
+    if (!pipe) return r;
+    char buf[65536];
+    std::size_t n;
+    while ((n = fread(buf, 1, sizeof buf, pipe)) > 0) r.out.append(buf, n);
+    const int raw = pclose(pipe);
+    r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    r.err = ReadAll(errFile);
+    return r;
+}
+
+}  // namespace nivora::test
