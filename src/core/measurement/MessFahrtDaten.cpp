@@ -54,6 +54,7 @@ void CMessFahrtDaten::Load(std::string_view bytes, const std::string& path, cons
 void CMessFahrtDaten::ClearSamples() {
     m_raw.clear();
     m_working.clear();
+    m_workingRawIndex.clear();
     m_speedCount = 0;
     m_rawText.reset();
 }
@@ -118,9 +119,11 @@ void CMessFahrtDaten::ShiftStations(int32_t delta) {
 
 void CMessFahrtDaten::RebuildSelection() {
     m_working.clear();
+    m_workingRawIndex.clear();
     m_speedCount = 0;
     const bool ascending = IsAscending();
-    for (const MESSUNG& m : m_raw) {
+    for (std::size_t r = 0; r < m_raw.size(); ++r) {
+        const MESSUNG& m = m_raw[r];
         const bool inside = ascending ? (m_rangeStart <= m.station && m.station <= m_rangeEnd)
                                       : (m_rangeEnd <= m.station && m.station <= m_rangeStart);
         if (!inside) continue;
@@ -128,6 +131,7 @@ void CMessFahrtDaten::RebuildSelection() {
         copy.value = SatAdd(copy.value, m_correction);
         if (copy.HasSpeed()) ++m_speedCount;
         m_working.push_back(std::move(copy));
+        m_workingRawIndex.push_back(static_cast<int>(r));
     }
 }
 
@@ -164,6 +168,10 @@ bool CMessFahrtDaten::GetStationPair(int i, int32_t& station, std::string& comme
     const int32_t raw = i < static_cast<int>(m_raw.size()) ? m_raw[static_cast<std::size_t>(i)].station : 0;
     fileStation = SatAdd(raw, m_kilometrageOffset);
     return true;
+}
+
+int CMessFahrtDaten::RawIndexOfWorking(int i) const {
+    return (i < 0 || i >= WorkingCount()) ? -1 : m_workingRawIndex[static_cast<std::size_t>(i)];
 }
 
 const std::string& CMessFahrtDaten::GetRawText() const {

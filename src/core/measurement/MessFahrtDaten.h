@@ -67,6 +67,9 @@ public:
     // Working station, comment and file station of working sample i.
     bool GetStationPair(int i, int32_t& station, std::string& comment, int32_t& fileStation) const;
     const std::string& GetRawText() const;
+    // Index of the raw sample that working sample i was taken from (-1 when
+    // i is not below the count).
+    int RawIndexOfWorking(int i) const;
 
     // Read-only views and the fields that the document and the readers set.
     int formatCode = 0;
@@ -94,6 +97,7 @@ public:
 private:
     std::vector<MESSUNG> m_raw;
     std::vector<MESSUNG> m_working;
+    std::vector<int> m_workingRawIndex;
     std::vector<std::string> m_lines;
     std::string m_path;
     mutable std::optional<std::string> m_rawText;

@@ -131,6 +131,8 @@ TEST(Run, SelectionRangeAndCorrection) {
     EXPECT_EQ(Stations(run.WorkingSamples()), (std::vector<int32_t>{10, 20, 30}));
     EXPECT_EQ(run.SpeedCount(), 1);
     EXPECT_TRUE(run.IsAscending());
+    EXPECT_EQ(run.RawIndexOfWorking(0), 1);
+    EXPECT_EQ(run.RawIndexOfWorking(3), -1);
 
     run.SetCorrection(-5);
     EXPECT_EQ(run.GetValue(0), 6);  // 11 - 5
