@@ -32,7 +32,7 @@ def u(text):
 
 def dec(x, digits):
     """German decimal comma."""
-    return f"{x:.{digits}f}".replace(".", ",")
+    return f"{round(x, digits) + 0.0:.{digits}f}".replace(".", ",")
 
 
 def write(name, lines):
@@ -58,7 +58,7 @@ def profile(rng, n, bumps):
         for j in range(max(0, centre - half), min(n, centre + half + 1)):
             shape = peak * (1 - abs(j - centre) / (half + 1))
             values[j] = max(values[j], shape)
-    return [round(v, 1) for v in values]
+    return [round(v, 1) + 0.0 for v in values]   # + 0.0: no "-0,0"
 
 
 def pick_bumps(rng, n, peaks, half):
