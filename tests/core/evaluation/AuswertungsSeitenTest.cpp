@@ -1,0 +1,168 @@
+#include "evaluation/AuswertungsSeiten.h"
+
+#include <gtest/gtest.h>
+
+#include "evaluation/ReportText.h"
+
+namespace nivora {
+namespace {
+
+AuswertungsAbschnitt Section(int32_t from, int32_t to, double k = 0.6, double price = 12.5) {
+    AuswertungsAbschnitt s;
+    s.from = from;
+    s.to = to;
+    s.width = 350;
+    s.limit = 40;
+    s.factorK = k;
+    s.unitPrice = price;
+    return s;
+}
+
+std::string Row(int32_t station, int p, bool counted, const std::string& remark = "", const char* speed = "12.3") {
+    return "<<<" + std::to_string(station) + "|" + std::to_string(p) + "|" + std::to_string(p * p) + "|" + remark +
+           "|" + (counted ? "1" : "0") + "||" + speed + ">>>";
+}
+
+AuswertungsEingabe Input(std::vector<AuswertungsAbschnitt> sections, std::vector<AuswertungsBereich> areas = {}) {
+    AuswertungsEingabe in;
+    in.sections = std::move(sections);
+    const auto copy = in.sections;
+    in.sectionNumberAndWidth = [copy](int32_t station) {
+        for (std::size_t i = 0; i < copy.size(); ++i) {
+            const auto& s = copy[i];
+            if ((s.from <= station && station <= s.to) || (s.to <= station && station <= s.from))
+                return std::pair<int, int>{static_cast<int>(i) + 1, s.width};
+        }
+        return std::pair<int, int>{0, 0};
+    };
+    in.excludedAreas = std::move(areas);
+    return in;
+}
+
+TEST(AuswertungsSeiten, WorkedExampleByteForByte) {
+    CAuswertungsSeiten pages;
+    pages.Build(Input({Section(0, 12000)}), {Row(1000, 5, true), Row(3000, 3, false, "", "40.0")});
+    ASSERT_EQ(pages.GetLineCount(), 4);
+    EXPECT_EQ(pages.GetLine(0), "<<<1000|5|25||1||12.3>>><<<1|350|1>>>");
+    EXPECT_EQ(pages.GetLine(1), "<<<3000|3|9||0||40.0>>><<<1|350|2>>>");
+    EXPECT_EQ(pages.GetLine(2),
+              "FF ABSCH_ENDE |SUMMEPQ=25\xBFSUMMEPQGES=25\xBFVON=0\xBF" "BIS=12000\xBFPREIS=12.50\xBF"
+              "FAKTORK=0.60\xBFGRENZWERT=40.0\xBFLAENGE=12000\xBF" "BREITE=350\xBF"
+              "FAHRBAHNOB=\xBFMGESCHW=\xBFKEINE_UEBERSCHREITUNGSZEILEN=0\xBFKEINE_AUSWERTUNG=0\xBF"
+              "LFDNR_ABSCHNITT=1\xBFNUR_EIN_ABSCHNITT=1\xBFLFDNR_SEITE_IM_ABSCHNITT=1\xBF"
+              "NUR_EINE_SEITE_IM_ABSCHNITT=1\xBF" "ABZUG=656.25\xBF" "ABZUGGES=656.25\xBFUNTERSCHRIFT=1\xBF");
+    EXPECT_EQ(pages.GetLine(3), "ENDE");
+    EXPECT_EQ(pages.GetPageCount(), 1);
+    EXPECT_EQ(pages.GetLine(4), "");
+}
+
+TEST(AuswertungsSeiten, PageFillCarriesTheSectionSum) {
+    std::vector<std::string> rows;
+    for (int i = 0; i < 18; ++i) rows.push_back(Row(100 + i * 10, 2, true));
+    CAuswertungsSeiten pages;
+    pages.Build(Input({Section(0, 12000)}), rows);
+    ASSERT_EQ(pages.GetPageCount(), 2);
+    ASSERT_EQ(pages.GetLineCount(), 18 + 3);
+    const auto first = ReadMarkerLine(pages.GetLine(17));
+    EXPECT_EQ(pages.GetLine(17).rfind("FF ABSCH_UMBRUCH |", 0), 0u);
+    EXPECT_EQ(first.at("SUMMEPQ"), "68");
+    EXPECT_EQ(first.at("NUR_EINE_SEITE_IM_ABSCHNITT"), "0");
+    EXPECT_EQ(first.at("UNTERSCHRIFT"), "0");  // the reader's default: not written
+    EXPECT_EQ(first.at("SUMMEPQ_UEBERTRAG"), "-1");
+    const auto second = ReadMarkerLine(pages.GetLine(19));
+    EXPECT_EQ(second.at("SUMMEPQ_UEBERTRAG"), "68");
+    EXPECT_EQ(second.at("SUMMEPQ"), "72");
+    EXPECT_EQ(second.at("LFDNR_SEITE_IM_ABSCHNITT"), "2");
+    EXPECT_EQ(second.at("UNTERSCHRIFT"), "1");
+
+    // Row heights by remark lines; four lines count as three.
+    EXPECT_EQ(CAuswertungsSeiten::RowHeight(Row(1, 1, true, "a\xBF" "1")), 500);
+    EXPECT_EQ(CAuswertungsSeiten::RowHeight(Row(1, 1, true, "a{{CRLF}}b\xBF" "1")), 900);
+    EXPECT_EQ(CAuswertungsSeiten::RowHeight(Row(1, 1, true, "a{{CRLF}}b{{CRLF}}c")), 1300);
+    EXPECT_EQ(CAuswertungsSeiten::RowHeight(Row(1, 1, true, "a{{CRLF}}b{{CRLF}}c{{CRLF}}d")), 1300);
+    std::vector<std::string> tall;
+    for (int i = 0; i < 7; ++i) tall.push_back(Row(100 + i, 1, true, "a{{CRLF}}b{{CRLF}}c{{CRLF}}d"));
+    pages.Build(Input({Section(0, 12000)}), tall);
+    EXPECT_EQ(pages.GetPageCount(), 2);  // six per page
+}
+
+TEST(AuswertungsSeiten, SectionsBoundariesAreasAndDirections) {
+    const std::vector<std::string> rows = {Row(500, 4, true), Row(1000, 5, true), Row(2000, 6, true)};
+    CAuswertungsSeiten pages;
+    pages.Build(Input({Section(0, 1000, 0.0), Section(1000, 2000)},
+                      {{1200, 800, "Br\xFC" "cke"}, {0, 2000, "ganz"}, {1000, 1500, "Rand"}}),
+                rows);
+    const auto& l = pages.Lines();
+    ASSERT_EQ(l.size(), 8u);
+    EXPECT_EQ(l[0], Row(500, 4, true) + "<<<1|350|1>>>");
+    EXPECT_EQ(l[1], "<<<800|0|0|Br\xFC" "cke|1|1200||{{BOK}}>>><<<0|0|0>>>");
+    EXPECT_EQ(l[2].rfind("FF ABSCH_ENDE |", 0), 0u);
+    const auto m1 = ReadMarkerLine(l[2]);
+    EXPECT_EQ(m1.at("ABZUG"), "");  // k is 0
+    EXPECT_EQ(m1.at("ABZUGGES"), "");
+    EXPECT_EQ(m1.count("NUR_EIN_ABSCHNITT"), 1u);
+    EXPECT_EQ(m1.at("NUR_EIN_ABSCHNITT"), "0");
+    // The boundary exceedance belongs to the higher section but the lookup gives number 1.
+    EXPECT_EQ(l[3].find("<<<800|"), 0u);  // an area across the boundary is in both sections
+    EXPECT_EQ(l[4], Row(1000, 5, true) + "<<<1|350|2>>>");
+    EXPECT_EQ(l[5].find("<<<1000|0|0|Rand|1|1500"), 0u);  // same station: row before area
+    const auto m2 = ReadMarkerLine(l[6]);
+    EXPECT_EQ(m2.at("SUMMEPQ"), "25");
+    EXPECT_EQ(m2.at("SUMMEPQGES"), "41");
+    EXPECT_EQ(m2.at("ABZUG"), "656.25");
+    EXPECT_EQ(m2.at("ABZUGGES"), "656.25");
+    EXPECT_EQ(m2.at("LFDNR_ABSCHNITT"), "2");
+    EXPECT_EQ(l[7], "ENDE");
+
+    // Descending: rows and areas by falling station, an area's larger end first.
+    pages.Build(Input({Section(2000, 0)}, {{300, 900, "Fuge"}}), rows);
+    EXPECT_EQ(pages.GetLine(0).find("<<<1000|"), 0u);
+    EXPECT_EQ(pages.GetLine(1).find("<<<900|0|0|Fuge|1|300|"), 0u);
+    EXPECT_EQ(pages.GetLine(2).find("<<<500|"), 0u);
+}
+
+TEST(AuswertungsSeiten, EmptySectionsAndNoSections) {
+    CAuswertungsSeiten pages;
+    pages.Build(Input({Section(500, 500), Section(500, 900)}), {Row(700, 3, false)});
+    ASSERT_EQ(pages.GetPageCount(), 2);
+    const auto empty = ReadMarkerLine(pages.GetLine(0));
+    EXPECT_EQ(empty.at("KEINE_UEBERSCHREITUNGSZEILEN"), "1");
+    EXPECT_EQ(empty.at("NUR_EINE_SEITE_IM_ABSCHNITT"), "1");
+    const auto uncounted = ReadMarkerLine(pages.GetLine(2));
+    EXPECT_EQ(uncounted.at("KEINE_UEBERSCHREITUNGSZEILEN"), "0");
+    EXPECT_EQ(uncounted.at("SUMMEPQ"), "0");
+    EXPECT_EQ(uncounted.at("ABZUG"), "0.00");  // content, k and price: a deduction of 0
+    EXPECT_EQ(uncounted.at("ABZUGGES"), "");
+
+    pages.Build(Input({}), {Row(700, 3, true)});
+    EXPECT_EQ(pages.GetPageCount(), 0);
+    EXPECT_EQ(pages.Lines(), std::vector<std::string>{"ENDE"});
+}
+
+TEST(AuswertungsSeiten, HostileTextsCannotBreakTheMarkup) {
+    auto s = Section(0, 1000);
+    s.roadSurface = "AC=11|x\xBF";
+    s.vark = "12.5";
+    CAuswertungsSeiten pages;
+    pages.Build(Input({s}, {{100, 200, "a|b>>>c<<<d\xBF" "e"}}), {});
+    EXPECT_EQ(pages.GetLine(0), "<<<100|0|0|a\xA6" "b\x9B\x9B\x9B" "c\x8B\x8B\x8B" "d?e|1|200||{{BOK}}>>><<<0|0|0>>>");
+    const auto m = ReadMarkerLine(pages.GetLine(1));
+    EXPECT_EQ(m.at("FAHRBAHNOB"), "AC-11\xA6x?");
+    EXPECT_EQ(m.at("VARK"), "12.5");
+    EXPECT_EQ(m.at("UNTERSCHRIFT"), "1");
+    // Ordinary texts stay byte for byte; single markers are harmless.
+    EXPECT_EQ(ReportFieldText("Riss > 5 mm, <Fuge> \xE4\xF6\xFC"), "Riss > 5 mm, <Fuge> \xE4\xF6\xFC");
+}
+
+TEST(MarkerLine, ReaderDefaultsAndSplitRules) {
+    const auto m = ReadMarkerLine("FF ABSCH_ENDE |SUMMEPQ=7\xBFX=a=b=c\xBF" "BREITE\xBF\xBFVON=99\xBF");
+    EXPECT_EQ(m.at("SUMMEPQ"), "7");
+    EXPECT_EQ(m.at("X"), "a");
+    EXPECT_EQ(m.at("BREITE"), "");     // item without "="
+    EXPECT_EQ(m.at("VON"), "0");       // after the empty item nothing is read
+    EXPECT_EQ(m.at("SUMMEPQGES"), "-1");
+    EXPECT_EQ(ReadMarkerLine("ENDE").at("LFDNR_ABSCHNITT"), "-1");
+}
+
+}  // namespace
+}  // namespace nivora
