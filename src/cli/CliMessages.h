@@ -14,11 +14,11 @@ struct ShownMessage {
 // Prints every message box to standard error as "ICON: TEXT" and keeps it for
 // the JSON output. Questions get their default answer.
 class CliMessageSink final : public IMessageSink {
-public:
+  public:
     MessageAnswer Show(const std::string& text, MessageIcon icon, MessageButtons buttons) override;
     const std::vector<ShownMessage>& Shown() const { return m_shown; }
 
-private:
+  private:
     std::vector<ShownMessage> m_shown;
 };
 

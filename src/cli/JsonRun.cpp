@@ -19,15 +19,16 @@ Json Speed(double speed) {
 Json SampleList(const std::vector<MESSUNG>& samples) {
     Json list = Json::array();
     for (const MESSUNG& m : samples)
-        list.push_back(Json::array({m.station, m.value, m.width, Speed(m.speed), m.limit, m.marked, Text(m.comment)}));
+        list.push_back(Json::array(
+            {m.station, m.value, m.width, Speed(m.speed), m.limit, m.marked, Text(m.comment)}));
     return list;
 }
 
 Json Fields(const CMessFahrtDaten& run) {
     const KopfFelder& f = run.fields;
-    return Json{{"number", Text(f.number)},         {"date", Text(f.date)},
-                {"office", Text(f.office)},         {"department", Text(f.department)},
-                {"inspector", Text(f.inspector)},   {"road_type", Text(f.roadType)},
+    return Json{{"number", Text(f.number)},          {"date", Text(f.date)},
+                {"office", Text(f.office)},          {"department", Text(f.department)},
+                {"inspector", Text(f.inspector)},    {"road_type", Text(f.roadType)},
                 {"road_number", Text(f.roadNumber)}, {"street", Text(f.street)},
                 {"start_km", Text(f.startKm)}};
 }
@@ -40,7 +41,8 @@ Json Lines(const CMessFahrtDaten& run) {
 
 Json Messages(const std::vector<ShownMessage>& shown) {
     Json list = Json::array();
-    for (const auto& m : shown) list.push_back(Json{{"icon", IconName(m.icon)}, {"text", Text(m.text)}});
+    for (const auto& m : shown)
+        list.push_back(Json{{"icon", IconName(m.icon)}, {"text", Text(m.text)}});
     return list;
 }
 

@@ -16,7 +16,9 @@
 namespace nivora::cli {
 namespace {
 
-const char* const kOpenFailed = "Fehler beim \xD6" "ffnen des Dokuments.";
+const char* const kOpenFailed =
+    "Fehler beim \xD6"
+    "ffnen des Dokuments.";
 const char* const kUnexpectedFormat = "Unerwartetes Dateiformat.";
 
 struct ReadOutcome {
@@ -101,9 +103,19 @@ int RunInfo(const std::vector<std::string>& args) {
 
     const KopfFelder& f = run.fields;
     const std::pair<const char*, const std::string*> named[] = {
-        {"Messung Nr.", &f.number},    {"Datum", &f.date},           {"Dienststelle", &f.office},
-        {"Abteilung", &f.department},  {"Pr\xFC" "fer", &f.inspector}, {"Str.-Typ", &f.roadType},
-        {"Str.-Nr.", &f.roadNumber},   {"Stra\xDF" "e", &f.street},  {"Start-Km", &f.startKm},
+        {"Messung Nr.", &f.number},
+        {"Datum", &f.date},
+        {"Dienststelle", &f.office},
+        {"Abteilung", &f.department},
+        {"Pr\xFC"
+         "fer",
+         &f.inspector},
+        {"Str.-Typ", &f.roadType},
+        {"Str.-Nr.", &f.roadNumber},
+        {"Stra\xDF"
+         "e",
+         &f.street},
+        {"Start-Km", &f.startKm},
     };
     for (const auto& [label, value] : named)
         if (!value->empty()) line(label, *value);

@@ -36,12 +36,16 @@ const char* const kRead =
 
 void PrintUsage(const std::string& command, bool toStdErr) {
     std::ostream& out = toStdErr ? std::cerr : std::cout;
-    if (command == "info") out << kInfo;
-    else if (command == "read") out << kRead;
-    else out << kProgram;
+    if (command == "info")
+        out << kInfo;
+    else if (command == "read")
+        out << kRead;
+    else
+        out << kProgram;
 }
 
-int ParseFileOnly(const std::vector<std::string>& args, const std::string& command, std::string& path) {
+int ParseFileOnly(const std::vector<std::string>& args, const std::string& command,
+                  std::string& path) {
     bool havePath = false;
     bool optionsEnded = false;
     for (const std::string& a : args) {

@@ -9,6 +9,7 @@ void PrintUsage(const std::string& command, bool toStdErr);
 
 // For commands that take one file and no options: sets path, or returns the
 // exit status to end with (0 after --help, 2 for a usage error); -1 to go on.
-int ParseFileOnly(const std::vector<std::string>& args, const std::string& command, std::string& path);
+int ParseFileOnly(const std::vector<std::string>& args, const std::string& command,
+                  std::string& path);
 
 }  // namespace nivora::cli

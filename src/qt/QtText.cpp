@@ -7,7 +7,9 @@ namespace nivora::qt {
 QString FromCp1252(std::string_view bytes) {
     QString s;
     s.reserve(static_cast<qsizetype>(bytes.size()));
-    for (char c : bytes) s.append(QChar(static_cast<char16_t>(text::Cp1252CodePoint(static_cast<unsigned char>(c)))));
+    for (char c : bytes)
+        s.append(
+            QChar(static_cast<char16_t>(text::Cp1252CodePoint(static_cast<unsigned char>(c)))));
     return s;
 }
 

@@ -25,10 +25,11 @@ inline std::string ShellQuote(const std::string& s) {
 }
 
 class TempDir {
-public:
+  public:
     TempDir() {
         std::random_device rd;
-        path_ = std::filesystem::temp_directory_path() / ("nivora-cli-test-" + std::to_string(rd()));
+        path_ =
+            std::filesystem::temp_directory_path() / ("nivora-cli-test-" + std::to_string(rd()));
         std::filesystem::create_directories(path_);
     }
     ~TempDir() { std::filesystem::remove_all(path_); }
@@ -39,7 +40,7 @@ public:
         return p.string();
     }
 
-private:
+  private:
     std::filesystem::path path_;
 };
 

@@ -20,10 +20,10 @@ struct Example {
 };
 
 const Example kExamples[] = {
-    {"L415_pm01bs01.txt", 1001, 2101, 0, 6},   {"B27_pm01bs02.dat", 1002, 2501, 0, 7},
-    {"K7031_datum.csv", 1003, 1041, 0, 9},     {"B14_vierfeld.csv", 3, 1201, 0, 5},
-    {"B14_fuenffeld.csv", 7, 1121, 0, 4},      {"L1100_messsaetze.csv", 4, 1401, 40, 0},
-    {"A81_grenzwert.txt", 5, 1201, 40, 5},     {"B10_strasse.txt", 6, 1101, 0, 0},
+    {"L415_pm01bs01.txt", 1001, 2101, 0, 6}, {"B27_pm01bs02.dat", 1002, 2501, 0, 7},
+    {"K7031_datum.csv", 1003, 1041, 0, 9},   {"B14_vierfeld.csv", 3, 1201, 0, 5},
+    {"B14_fuenffeld.csv", 7, 1121, 0, 4},    {"L1100_messsaetze.csv", 4, 1401, 40, 0},
+    {"A81_grenzwert.txt", 5, 1201, 40, 5},   {"B10_strasse.txt", 6, 1101, 0, 0},
     {"B31_ausdruck.txt", 1, 601, 40, 5},
 };
 
@@ -45,7 +45,8 @@ TEST(Examples, EveryExampleReadsWithItsOwnFormat) {
 std::map<std::string, std::string> Snapshot(const fs::path& dir) {
     std::map<std::string, std::string> files;
     for (const auto& entry : fs::recursive_directory_iterator(dir))
-        files[fs::relative(entry.path(), dir).string()] = entry.is_regular_file() ? ReadAll(entry.path()) : "<dir>";
+        files[fs::relative(entry.path(), dir).string()] =
+            entry.is_regular_file() ? ReadAll(entry.path()) : "<dir>";
     return files;
 }
 

@@ -40,14 +40,16 @@ TEST(CliUsage, HelpVersionAndUsageErrors) {
 TEST(CliRead, PrintsEveryFieldAsUtf8) {
     TempDir dir;
     const std::string path = dir.Write(
-        "k.csv", Crlf({"Messprotokoll", "Datum: 04.03.2026 Zeit: 8:05:09", "Strasse: B 27 \xBF\x81", "Station;H\xF6he;Geschw;Kommentar;Breite;Grenze",
-                       "x", "x", "x", "0,0;1,5;12,3;Schachtdeckel \xE4;3,5;4", "1,0;2;40;;3;4", "2,0;2;-1;;3;4"}));
+        "k.csv", Crlf({"Messprotokoll", "Datum: 04.03.2026 Zeit: 8:05:09", "Strasse: B 27 \xBF\x81",
+                       "Station;H\xF6he;Geschw;Kommentar;Breite;Grenze", "x", "x", "x",
+                       "0,0;1,5;12,3;Schachtdeckel \xE4;3,5;4", "1,0;2;40;;3;4", "2,0;2;-1;;3;4"}));
     const auto r = RunCli({"read", path});
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.err, "");
     const Json j = Json::parse(r.out);
-    const std::vector<std::string> keys = {"path", "loaded", "format", "incomplete", "limit", "header_text",
-                                           "fields", "range", "samples", "lines", "messages"};
+    const std::vector<std::string> keys = {"path",    "loaded",      "format",  "incomplete",
+                                           "limit",   "header_text", "fields",  "range",
+                                           "samples", "lines",       "messages"};
     std::vector<std::string> actualKeys;
     for (auto it = j.begin(); it != j.end(); ++it) actualKeys.push_back(it.key());
     EXPECT_EQ(std::multiset<std::string>(actualKeys.begin(), actualKeys.end()),
@@ -56,7 +58,9 @@ TEST(CliRead, PrintsEveryFieldAsUtf8) {
     EXPECT_EQ(j["loaded"], true);
     EXPECT_EQ(j["format"], 1003);
     EXPECT_EQ(j["limit"], 0);
-    EXPECT_EQ(j["header_text"], "Datum: 04.03.2026 08:05:09\xC2\xBF" "Strasse: B 27 \xC2\xBF\xC2\x81\xC2\xBF");
+    EXPECT_EQ(j["header_text"],
+              "Datum: 04.03.2026 08:05:09\xC2\xBF"
+              "Strasse: B 27 \xC2\xBF\xC2\x81\xC2\xBF");
     EXPECT_EQ(j["fields"].size(), 9u);
     EXPECT_EQ(j["fields"]["street"], "");
     EXPECT_EQ(j["range"], Json::array({0, 21}));
@@ -76,7 +80,8 @@ TEST(CliRead, NulBytesAndControlCharactersAreEscaped) {
         std::memcpy(s.data(), &d, 8);
         return s;
     };
-    const std::string rec = le(1.0) + le(0) + le(0.1) + le(3.0) + le(0) + std::string("R\0s", 3) + "\r\n";
+    const std::string rec =
+        le(1.0) + le(0) + le(0.1) + le(3.0) + le(0) + std::string("R\0s", 3) + "\r\n";
     TempDir dir;
     const std::string path = dir.Write("b.dat", "PM01BS02\r\nPruefer|M\r\n***\r\n" + rec);
     const auto r = RunCli({"read", path});
@@ -98,7 +103,8 @@ TEST(CliRead, RefusedAndUnreadableFiles) {
     EXPECT_EQ(j["range"], Json::array({0, 0}));
     EXPECT_EQ(j["messages"], Json::array());
 
-    const auto multi = RunCli({"read", dir.Write("s.txt", Crlf({"Sp1   Sp2    Sp3", "Grenzwert 4,0", "1 2"}))});
+    const auto multi =
+        RunCli({"read", dir.Write("s.txt", Crlf({"Sp1   Sp2    Sp3", "Grenzwert 4,0", "1 2"}))});
     EXPECT_EQ(multi.status, 1);
     EXPECT_EQ(multi.err,
               "error: FEHLER\\r\\nDieses Dateiformat wird nicht unterst\xC3\xBCtzt!\n"
@@ -106,12 +112,15 @@ TEST(CliRead, RefusedAndUnreadableFiles) {
     const Json m = Json::parse(multi.out);
     ASSERT_EQ(m["messages"].size(), 1u);
     EXPECT_EQ(m["messages"][0]["icon"], "error");
-    EXPECT_EQ(m["messages"][0]["text"], "FEHLER\r\nDieses Dateiformat wird nicht unterst\xC3\xBCtzt!");
+    EXPECT_EQ(m["messages"][0]["text"],
+              "FEHLER\r\nDieses Dateiformat wird nicht unterst\xC3\xBCtzt!");
 
     for (const std::string missing : {(dir.path() / "fehlt.txt").string(), dir.path().string()}) {
         const auto r = RunCli({"read", missing});
         EXPECT_EQ(r.status, 1);
-        EXPECT_EQ(r.err, "error: Fehler beim \xC3\x96" "ffnen des Dokuments.\n");
+        EXPECT_EQ(r.err,
+                  "error: Fehler beim \xC3\x96"
+                  "ffnen des Dokuments.\n");
         EXPECT_EQ(Json::parse(r.out)["loaded"], false);
     }
 
@@ -121,15 +130,19 @@ TEST(CliRead, RefusedAndUnreadableFiles) {
 
 TEST(CliInfo, GermanSummary) {
     TempDir dir;
-    const std::string path = dir.Write("a.txt", Crlf({"PM01BS01", "14.03.2026 09:30", "Dienststelle SBA", "Abteilung Bau",
-                                                      "Pruefer M\xFCller", "Str.-Typ B", "Str.-Nr. 27",
-                                                      "1,5\t0\t0\t0\t0,0100\t3,50\tRiss", "1\t0\t0\t0\t0,0350\t3,50\t"}));
+    const std::string path = dir.Write(
+        "a.txt", Crlf({"PM01BS01", "14.03.2026 09:30", "Dienststelle SBA", "Abteilung Bau",
+                       "Pruefer M\xFCller", "Str.-Typ B", "Str.-Nr. 27",
+                       "1,5\t0\t0\t0\t0,0100\t3,50\tRiss", "1\t0\t0\t0\t0,0350\t3,50\t"}));
     const auto r = RunCli({"info", path});
     ASSERT_EQ(r.status, 0);
-    for (const char* expected : {"Format: 1001 (Ger\xC3\xA4tedatei PM01BS01)\n", "Messwerte: 2\n",
-                                 "Erste Station: 10,0 m\n", "Letzte Station: 35,0 m\n", "L\xC3\xA4nge: 25,0 m\n",
-                                 "Grenzwert: 0,0 mm\n", "Unvollst\xC3\xA4ndig: nein\n",
-                                 "  Pr\xC3\xBC" "fer: M\xC3\xBCller\n", "  Str.-Nr.: 27\n"})
+    for (const char* expected :
+         {"Format: 1001 (Ger\xC3\xA4tedatei PM01BS01)\n", "Messwerte: 2\n",
+          "Erste Station: 10,0 m\n", "Letzte Station: 35,0 m\n", "L\xC3\xA4nge: 25,0 m\n",
+          "Grenzwert: 0,0 mm\n", "Unvollst\xC3\xA4ndig: nein\n",
+          "  Pr\xC3\xBC"
+          "fer: M\xC3\xBCller\n",
+          "  Str.-Nr.: 27\n"})
         EXPECT_NE(r.out.find(expected), std::string::npos) << expected << "\n" << r.out;
     const auto refused = RunCli({"info", dir.Write("x.txt", "nichts")});
     EXPECT_EQ(refused.status, 1);

@@ -12,7 +12,7 @@ namespace nivora::test {
 
 // Records message boxes; a test that does not expect one fails on it.
 class RecordingMessageSink final : public IMessageSink {
-public:
+  public:
     struct Entry {
         std::string text;
         MessageIcon icon;
@@ -26,7 +26,7 @@ public:
 };
 
 class StrictMessageSink final : public IMessageSink {
-public:
+  public:
     MessageAnswer Show(const std::string& text, MessageIcon, MessageButtons) override {
         ADD_FAILURE() << "unexpected message: " << text;
         return MessageAnswer::Ok;
@@ -39,13 +39,15 @@ struct LoadedRun {
     RecordingMessageSink messages;
 };
 
-inline void LoadBytes(CMessFahrtDaten& run, const std::string& bytes, const std::string& path = "messung.txt",
-                      IMessageSink* sink = nullptr,
-                      std::function<std::optional<std::string>(const std::string&)> side = nullptr) {
+inline void LoadBytes(
+    CMessFahrtDaten& run, const std::string& bytes, const std::string& path = "messung.txt",
+    IMessageSink* sink = nullptr,
+    std::function<std::optional<std::string>(const std::string&)> side = nullptr) {
     static StrictMessageSink strict;
     ReadContext ctx;
     ctx.messages = sink ? sink : &strict;
-    ctx.readSideFile = side ? side : [](const std::string&) { return std::optional<std::string>(); };
+    ctx.readSideFile =
+        side ? side : [](const std::string&) { return std::optional<std::string>(); };
     run.Load(bytes, path, ctx);
 }
 

@@ -19,7 +19,8 @@ const char* CVorabanpassungenDlg::IntroductionText() {
 }
 
 std::string CVorabanpassungenDlg::MirrorCaption() {
-    return text::W("Abfolge der Messwerte \"spiegeln\". Der Startpunkt wird also zum Endpunkt und umgekehrt.");
+    return text::W(
+        "Abfolge der Messwerte \"spiegeln\". Der Startpunkt wird also zum Endpunkt und umgekehrt.");
 }
 
 CVorabanpassungenDlg::CVorabanpassungenDlg(int32_t readStart, int32_t readEnd)

@@ -15,24 +15,33 @@ struct FirstLoadAnswer {
 
 // Shown by the document when a run has no state file yet.
 class IFirstLoadDialog {
-public:
+  public:
     virtual ~IFirstLoadDialog() = default;
     virtual FirstLoadAnswer Ask(int32_t rangeStart, int32_t rangeEnd) = 0;
 };
 
 // Confirms the dialog with OK without changing anything.
 class AcceptingFirstLoadDialog final : public IFirstLoadDialog {
-public:
+  public:
     FirstLoadAnswer Ask(int32_t, int32_t) override { return {}; }
 };
 
 class CVorabanpassungenDlg {
-public:
+  public:
     // Control ids of the dialog template.
     enum Control {
-        kAscending = 1138, kAdjust = 1139, kMirror = 1140, kReadStart = 1141, kReadEnd = 1142,
-        kAdjustedStart = 1143, kAdjustedEnd = 1144, kStartField = 1145, kStartLabel = 1146,
-        kEndLabel = 1147, kStateLabel = 1148, kEndField = 1040,
+        kAscending = 1138,
+        kAdjust = 1139,
+        kMirror = 1140,
+        kReadStart = 1141,
+        kReadEnd = 1142,
+        kAdjustedStart = 1143,
+        kAdjustedEnd = 1144,
+        kStartField = 1145,
+        kStartLabel = 1146,
+        kEndLabel = 1147,
+        kStateLabel = 1148,
+        kEndField = 1040,
     };
     static constexpr uint32_t kHighlightColour = 0x00FFFFBF;  // RGB (191, 255, 255) as 0x00BBGGRR
 
@@ -69,7 +78,7 @@ public:
     static std::string MirrorCaption();
     static std::string Metres(int32_t decimetres);
 
-private:
+  private:
     void ReadStartField();
     void UpdateNewEnd();
     void UpdateLabels();

@@ -20,10 +20,13 @@ std::string Field(const std::string& line, int n) {
 
 // The station right after the leading "<<<", the sort key of content lines.
 int32_t LeadingStation(const std::string& line) {
-    return text::ToInt(std::string_view(line).substr(line.compare(0, 3, "<<<") == 0 ? 3 : line.size()));
+    return text::ToInt(
+        std::string_view(line).substr(line.compare(0, 3, "<<<") == 0 ? 3 : line.size()));
 }
 
-std::string Item(const std::string& key, const std::string& value) { return key + "=" + value + '\xBF'; }
+std::string Item(const std::string& key, const std::string& value) {
+    return key + "=" + value + '\xBF';
+}
 
 }  // namespace
 
@@ -35,13 +38,15 @@ std::string CAuswertungsSeiten::GetLine(int index) const {
 int CAuswertungsSeiten::RowHeight(const std::string& line) {
     const std::string remark = Field(line, 3);
     int lines = 1;
-    for (auto pos = remark.find("{{CRLF}}"); pos != std::string::npos; pos = remark.find("{{CRLF}}", pos + 8))
+    for (auto pos = remark.find("{{CRLF}}"); pos != std::string::npos;
+         pos = remark.find("{{CRLF}}", pos + 8))
         ++lines;
     // Four and more lines print as three.
     return lines == 1 ? 500 : lines == 2 ? 900 : 1300;
 }
 
-void CAuswertungsSeiten::Build(const AuswertungsEingabe& input, const std::vector<std::string>& exceedanceLines) {
+void CAuswertungsSeiten::Build(const AuswertungsEingabe& input,
+                               const std::vector<std::string>& exceedanceLines) {
     m_lines.clear();
     m_pageCount = 0;
 
@@ -56,23 +61,26 @@ void CAuswertungsSeiten::Build(const AuswertungsEingabe& input, const std::vecto
         for (std::size_t i = 0; i < exceedanceLines.size(); ++i) {
             const int32_t st = stations[i];
             if (!(low <= st && st < high)) continue;
-            const auto [number, width] =
-                input.sectionNumberAndWidth ? input.sectionNumberAndWidth(st) : std::pair<int, int>{0, 0};
-            lines.push_back(exceedanceLines[i] + "<<<" + std::to_string(number) + "|" + std::to_string(width) +
-                            "|" + std::to_string(i + 1) + ">>>");
+            const auto [number, width] = input.sectionNumberAndWidth
+                                             ? input.sectionNumberAndWidth(st)
+                                             : std::pair<int, int>{0, 0};
+            lines.push_back(exceedanceLines[i] + "<<<" + std::to_string(number) + "|" +
+                            std::to_string(width) + "|" + std::to_string(i + 1) + ">>>");
         }
         for (const AuswertungsBereich& area : input.excludedAreas) {
             const int32_t a = std::min(area.a, area.b), b = std::max(area.a, area.b);
             if (!((low < a && a < high) || (low < b && b < high))) continue;
             const bool ascending = s.from < s.to;
             const int32_t first = ascending ? a : b, second = ascending ? b : a;
-            lines.push_back("<<<" + std::to_string(first) + "|0|0|" + ReportFieldText(area.text) + "|1|" +
-                            std::to_string(second) + "||{{BOK}}>>><<<0|0|0>>>");
+            lines.push_back("<<<" + std::to_string(first) + "|0|0|" + ReportFieldText(area.text) +
+                            "|1|" + std::to_string(second) + "||{{BOK}}>>><<<0|0|0>>>");
         }
         const bool descending = s.from > s.to;
-        std::stable_sort(lines.begin(), lines.end(), [descending](const std::string& x, const std::string& y) {
-            return descending ? LeadingStation(x) > LeadingStation(y) : LeadingStation(x) < LeadingStation(y);
-        });
+        std::stable_sort(lines.begin(), lines.end(),
+                         [descending](const std::string& x, const std::string& y) {
+                             return descending ? LeadingStation(x) > LeadingStation(y)
+                                               : LeadingStation(x) < LeadingStation(y);
+                         });
         for (auto& l : lines) m_lines.push_back(std::move(l));
         m_lines.emplace_back(kEnd);
     }
@@ -128,7 +136,8 @@ void CAuswertungsSeiten::WriteMarkerItems(const AuswertungsEingabe& input) {
         std::string items;
         items += Item("SUMMEPQ", std::to_string(text::ClampToInt(sectionSum)));
         items += Item("SUMMEPQGES", std::to_string(text::ClampToInt(grandSum)));
-        if (haveCarried) items += Item("SUMMEPQ_UEBERTRAG", std::to_string(text::ClampToInt(carried)));
+        if (haveCarried)
+            items += Item("SUMMEPQ_UEBERTRAG", std::to_string(text::ClampToInt(carried)));
         items += Item("VON", std::to_string(s.from));
         items += Item("BIS", std::to_string(s.to));
         items += Item("PREIS", text::FormatFixed(s.unitPrice, 2));
@@ -179,11 +188,26 @@ void CAuswertungsSeiten::WriteMarkerItems(const AuswertungsEingabe& input) {
 
 std::map<std::string, std::string> ReadMarkerLine(const std::string& line) {
     std::map<std::string, std::string> map = {
-        {"BREITE", "0"}, {"FAHRBAHNOB", ""}, {"MGESCHW", ""}, {"PREIS", "0"}, {"FAKTORK", "0"},
-        {"GRENZWERT", "0"}, {"SUMMEPQ", "-1"}, {"SUMMEPQGES", "-1"}, {"SUMMEPQ_UEBERTRAG", "-1"},
-        {"ABZUG", ""}, {"ABZUGGES", ""}, {"UNTERSCHRIFT", "0"}, {"KEINE_AUSWERTUNG", "0"},
-        {"KEINE_UEBERSCHREITUNGSZEILEN", "0"}, {"LFDNR_ABSCHNITT", "-1"}, {"NUR_EIN_ABSCHNITT", "0"},
-        {"LFDNR_SEITE_IM_ABSCHNITT", "-1"}, {"NUR_EINE_SEITE_IM_ABSCHNITT", "0"}, {"VON", "0"}, {"BIS", "0"},
+        {"BREITE", "0"},
+        {"FAHRBAHNOB", ""},
+        {"MGESCHW", ""},
+        {"PREIS", "0"},
+        {"FAKTORK", "0"},
+        {"GRENZWERT", "0"},
+        {"SUMMEPQ", "-1"},
+        {"SUMMEPQGES", "-1"},
+        {"SUMMEPQ_UEBERTRAG", "-1"},
+        {"ABZUG", ""},
+        {"ABZUGGES", ""},
+        {"UNTERSCHRIFT", "0"},
+        {"KEINE_AUSWERTUNG", "0"},
+        {"KEINE_UEBERSCHREITUNGSZEILEN", "0"},
+        {"LFDNR_ABSCHNITT", "-1"},
+        {"NUR_EIN_ABSCHNITT", "0"},
+        {"LFDNR_SEITE_IM_ABSCHNITT", "-1"},
+        {"NUR_EINE_SEITE_IM_ABSCHNITT", "0"},
+        {"VON", "0"},
+        {"BIS", "0"},
     };
     const auto bar = line.find('|');
     if (bar == std::string::npos) return map;

@@ -38,7 +38,7 @@ struct AuswertungsEingabe {
 };
 
 class CAuswertungsSeiten {
-public:
+  public:
     static constexpr int kPageBudget = 8600;
 
     void Build(const AuswertungsEingabe& input, const std::vector<std::string>& exceedanceLines);
@@ -51,7 +51,7 @@ public:
     // Height of a content line: 500, 900 or 1300 by the lines of its remark.
     static int RowHeight(const std::string& line);
 
-private:
+  private:
     void FillPages();
     void WriteMarkerItems(const AuswertungsEingabe& input);
 

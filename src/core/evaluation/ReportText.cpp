@@ -23,8 +23,10 @@ void ReplaceRuns(std::string& s, char marker, char replacement) {
 std::string ReportFieldText(std::string_view text) {
     std::string s(text);
     for (char& c : s) {
-        if (c == '|') c = '\xA6';
-        else if (c == '\xBF') c = '?';
+        if (c == '|')
+            c = '\xA6';
+        else if (c == '\xBF')
+            c = '?';
     }
     ReplaceRuns(s, '<', '\x8B');
     ReplaceRuns(s, '>', '\x9B');

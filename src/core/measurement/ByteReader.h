@@ -9,20 +9,21 @@ namespace nivora {
 // Bounds-checked reading of binary fields; doubles are little-endian
 // IEEE 754 whatever the host's byte order.
 class ByteReader {
-public:
+  public:
     explicit ByteReader(std::string_view bytes) : m_bytes(bytes) {}
 
     std::optional<double> DoubleLE(std::size_t offset) const {
         if (offset > m_bytes.size() || m_bytes.size() - offset < 8) return std::nullopt;
         uint64_t bits = 0;
         for (int i = 7; i >= 0; --i)
-            bits = (bits << 8) | static_cast<unsigned char>(m_bytes[offset + static_cast<std::size_t>(i)]);
+            bits = (bits << 8) |
+                   static_cast<unsigned char>(m_bytes[offset + static_cast<std::size_t>(i)]);
         double d;
         std::memcpy(&d, &bits, sizeof d);
         return d;
     }
 
-private:
+  private:
     std::string_view m_bytes;
 };
 

@@ -7,7 +7,7 @@ namespace nivora {
 // a text that begins with a label ("Datum:") is read as label and value,
 // otherwise every entry gets the default label of its position.
 class CKopfdatenLeser {
-public:
+  public:
     explicit CKopfdatenLeser(std::string headerText);
 
     struct Entry {
@@ -18,7 +18,7 @@ public:
     bool IsLabelled() const { return m_labelled; }
     int Counter() const { return m_counter; }
 
-private:
+  private:
     std::string m_text;
     int m_counter = 0;
     bool m_labelled = false;

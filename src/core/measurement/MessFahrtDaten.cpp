@@ -11,7 +11,8 @@ namespace nivora {
 using text::SatAdd;
 using text::SatSub;
 
-void CMessFahrtDaten::Load(std::string_view bytes, const std::string& path, const ReadContext& context) {
+void CMessFahrtDaten::Load(std::string_view bytes, const std::string& path,
+                           const ReadContext& context) {
     m_lines.clear();
     m_path = path;
     m_rawText.reset();
@@ -31,8 +32,8 @@ void CMessFahrtDaten::Load(std::string_view bytes, const std::string& path, cons
         int code;
     };
     static const Entry kChain[] = {
-        {readers::ReadPm01Bs01, kPm01Bs01},   {readers::ReadStreetList, kStreetList},
-        {readers::ReadLimitList, kLimitList}, {readers::ReadFiveFieldList, kFiveField},
+        {readers::ReadPm01Bs01, kPm01Bs01},       {readers::ReadStreetList, kStreetList},
+        {readers::ReadLimitList, kLimitList},     {readers::ReadFiveFieldList, kFiveField},
         {readers::ReadFourFieldList, kFourField}, {readers::ReadRecordList, kRecordList},
         {readers::ReadDatumList, kDatumList},
     };
@@ -59,7 +60,9 @@ void CMessFahrtDaten::ClearSamples() {
     m_rawText.reset();
 }
 
-int32_t CMessFahrtDaten::FirstRawStation() const { return m_raw.empty() ? 0 : m_raw.front().station; }
+int32_t CMessFahrtDaten::FirstRawStation() const {
+    return m_raw.empty() ? 0 : m_raw.front().station;
+}
 int32_t CMessFahrtDaten::LastRawStation() const { return m_raw.empty() ? 0 : m_raw.back().station; }
 
 void CMessFahrtDaten::ApplyKilometrage() {
@@ -150,7 +153,8 @@ int32_t CMessFahrtDaten::GetWidth(int i) const {
     return (i < 0 || i >= WorkingCount()) ? 0 : m_working[static_cast<std::size_t>(i)].width;
 }
 std::string CMessFahrtDaten::GetComment(int i) const {
-    return (i < 0 || i >= WorkingCount()) ? std::string() : m_working[static_cast<std::size_t>(i)].comment;
+    return (i < 0 || i >= WorkingCount()) ? std::string()
+                                          : m_working[static_cast<std::size_t>(i)].comment;
 }
 bool CMessFahrtDaten::IsMarked(int i) const {
     return (i < 0 || i >= WorkingCount()) ? false : m_working[static_cast<std::size_t>(i)].marked;
@@ -165,7 +169,8 @@ bool CMessFahrtDaten::GetStationPair(int i, int32_t& station, std::string& comme
     }
     station = m_working[static_cast<std::size_t>(i)].station;
     comment = m_working[static_cast<std::size_t>(i)].comment;
-    const int32_t raw = i < static_cast<int>(m_raw.size()) ? m_raw[static_cast<std::size_t>(i)].station : 0;
+    const int32_t raw =
+        i < static_cast<int>(m_raw.size()) ? m_raw[static_cast<std::size_t>(i)].station : 0;
     fileStation = SatAdd(raw, m_kilometrageOffset);
     return true;
 }

@@ -31,7 +31,7 @@ struct KopfFelder {
 // One measurement run: the samples read from a file and the state the
 // document adjusts (kilometrage, direction, range, correction).
 class CMessFahrtDaten {
-public:
+  public:
     // Format codes as the readers set them.
     static constexpr int kTextPrintout = 1, kFourField = 3, kRecordList = 4, kLimitList = 5,
                          kStreetList = 6, kFiveField = 7, kPm01Bs01 = 1001, kPm01Bs02 = 1002,
@@ -94,7 +94,7 @@ public:
     std::vector<std::string>& MutableLines() { return m_lines; }
     void SetIncomplete(bool v) { m_incomplete = v; }
 
-private:
+  private:
     std::vector<MESSUNG> m_raw;
     std::vector<MESSUNG> m_working;
     std::vector<int> m_workingRawIndex;

@@ -14,7 +14,10 @@ void MESSUNG::SetComment(std::string_view text) {
 }
 
 void UmlautRepair(std::string& s) {
-    static const struct { const char* from; const char* to; } kPairs[] = {
+    static const struct {
+        const char* from;
+        const char* to;
+    } kPairs[] = {
         {"\xC3\xA4", "\xE4"}, {"\xC3\xB6", "\xF6"}, {"\xC3\xBC", "\xFC"}, {"\xC3\x9F", "\xDF"},
         {"\xC3\x84", "\xC4"}, {"\xC3\x96", "\xD6"}, {"\xC3\x9C", "\xDC"},
     };

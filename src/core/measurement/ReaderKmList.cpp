@@ -15,7 +15,10 @@ using text::StartsWith;
 
 bool ReadRecordList(CMessFahrtDaten& run, const ReadContext&) {
     const auto& lines = run.FileLines();
-    if (lines.empty() || !StartsWith(lines[0], "ROLLSTAB: Me\xDF" "datens\xE4tze;")) return false;
+    if (lines.empty() || !StartsWith(lines[0],
+                                     "ROLLSTAB: Me\xDF"
+                                     "datens\xE4tze;"))
+        return false;
     run.SetLimit(0);
     auto& raw = run.MutableRaw();
     const std::size_t before = raw.size();
@@ -40,7 +43,8 @@ bool ReadLimitList(CMessFahrtDaten& run, const ReadContext& context) {
     const auto& lines = run.FileLines();
     if (lines.empty() || !StartsWith(lines[0], "Grenzwert")) return false;
     run.SetLimit(0);
-    if (const auto g = Scan(lines[0], "Grenzwert %lf"); g.count == 1) run.SetLimit(LimitFromMmTruncated(g.doubles[0]));
+    if (const auto g = Scan(lines[0], "Grenzwert %lf"); g.count == 1)
+        run.SetLimit(LimitFromMmTruncated(g.doubles[0]));
 
     auto& raw = run.MutableRaw();
     const std::size_t before = raw.size();
@@ -72,7 +76,8 @@ bool ReadLimitList(CMessFahrtDaten& run, const ReadContext& context) {
 bool ReadStreetList(CMessFahrtDaten& run, const ReadContext&) {
     run.SetLimit(0);
     const auto& lines = run.FileLines();
-    if (lines.size() < 2 || !StartsWith(lines[0], "Strasse:") || !StartsWith(lines[1], "Start-Km:")) return false;
+    if (lines.size() < 2 || !StartsWith(lines[0], "Strasse:") || !StartsWith(lines[1], "Start-Km:"))
+        return false;
 
     auto& raw = run.MutableRaw();
     const std::size_t before = raw.size();

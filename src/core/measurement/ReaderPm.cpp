@@ -22,11 +22,13 @@ bool ReadPm01Bs01(CMessFahrtDaten& run, const ReadContext&) {
 
     std::string entries[6];
     entries[0] = text::ReplacedChar(lines[1], '\t', ' ');
-    static const char* const kKeys[] = {"Dienststelle", "Abteilung", "Pruefer", "Str.-Typ", "Str.-Nr."};
+    static const char* const kKeys[] = {"Dienststelle", "Abteilung", "Pruefer", "Str.-Typ",
+                                        "Str.-Nr."};
     for (int k = 0; k < 5; ++k) {
         const std::size_t n = static_cast<std::size_t>(k) + 2;
         if (n >= lines.size() || !StartsWith(lines[n], kKeys[k])) return false;
-        entries[k + 1] = std::string(Trim(std::string_view(lines[n]).substr(std::string_view(kKeys[k]).size())));
+        entries[k + 1] =
+            std::string(Trim(std::string_view(lines[n]).substr(std::string_view(kKeys[k]).size())));
     }
 
     auto& raw = run.MutableRaw();
@@ -84,7 +86,8 @@ bool ReadPm01Bs02(CMessFahrtDaten& run) {
             }
             line = std::string(Trim(line));
             const auto bar = line.find('|');
-            if (bar != std::string::npos && bar > 0) head[line.substr(0, bar)] = line.substr(bar + 1);
+            if (bar != std::string::npos && bar > 0)
+                head[line.substr(0, bar)] = line.substr(bar + 1);
             continue;
         }
         // Only a short line can close the block; a record may begin with "***".
@@ -102,7 +105,8 @@ bool ReadPm01Bs02(CMessFahrtDaten& run) {
         m.station = StationFromKm(d2);
         m.width = WidthFromM(d3);
         m.SetComment(text::TrimRight(std::string_view(line).substr(40)));
-        line = text::FormatFixed(m.value / 10.0, 2) + ' ' + text::FormatFixed(m.station / 10000.0, 4) + ' ' +
+        line = text::FormatFixed(m.value / 10.0, 2) + ' ' +
+               text::FormatFixed(m.station / 10000.0, 4) + ' ' +
                text::FormatFixed(m.width / 100.0, 2) + ' ' + m.comment;
         raw.push_back(std::move(m));
     }
@@ -110,7 +114,8 @@ bool ReadPm01Bs02(CMessFahrtDaten& run) {
 
     run.SetLimit(0);
     run.headerText.clear();
-    for (const char* key : {"Zeitstempel", "Dienststelle", "Abteilung", "Pruefer", "Str.-Typ", "Str.-Nr."}) {
+    for (const char* key :
+         {"Zeitstempel", "Dienststelle", "Abteilung", "Pruefer", "Str.-Typ", "Str.-Nr."}) {
         const auto it = head.find(key);
         if (it != head.end()) run.headerText += it->second;
         run.headerText += '\xBF';

@@ -53,8 +53,8 @@ bool ReadTextPrintout(CMessFahrtDaten& run, const ReadContext& context) {
         }
     }
 
-    const auto limitLine = std::find_if(lines.begin(), lines.end(),
-                                        [](const std::string& l) { return Contains(l, "Grenzwert"); });
+    const auto limitLine = std::find_if(
+        lines.begin(), lines.end(), [](const std::string& l) { return Contains(l, "Grenzwert"); });
     if (limitLine == lines.end()) return false;
     std::string digits = *limitLine;
     for (char& c : digits)
@@ -66,14 +66,16 @@ bool ReadTextPrintout(CMessFahrtDaten& run, const ReadContext& context) {
     for (std::size_t n = 0; n < lines.size() && n < 40; ++n) {
         if (Contains(lines[n], "Sp1   Sp2    Sp3")) {
             if (context.messages)
-                context.messages->Show(text::W("FEHLER\r\nDieses Dateiformat wird nicht unterstützt!"),
-                                       MessageIcon::Error);
+                context.messages->Show(
+                    text::W("FEHLER\r\nDieses Dateiformat wird nicht unterstützt!"),
+                    MessageIcon::Error);
             return false;
         }
     }
 
-    const std::size_t start =
-        scaleLine < lines.size() ? scaleLine + 1 : static_cast<std::size_t>(limitLine - lines.begin()) + 1;
+    const std::size_t start = scaleLine < lines.size()
+                                  ? scaleLine + 1
+                                  : static_cast<std::size_t>(limitLine - lines.begin()) + 1;
 
     std::vector<MESSUNG> samples;
     for (std::size_t n = start; n < lines.size(); ++n) {
@@ -114,10 +116,13 @@ bool ReadTextPrintout(CMessFahrtDaten& run, const ReadContext& context) {
     if (samples.back().station == 0) samples.pop_back();
 
     KopfFelder head;
-    static const struct { const char* key; std::string KopfFelder::*field; } kKeys[] = {
-        {"MESSUNG NR.", &KopfFelder::number}, {"vom", &KopfFelder::date},
+    static const struct {
+        const char* key;
+        std::string KopfFelder::*field;
+    } kKeys[] = {
+        {"MESSUNG NR.", &KopfFelder::number},  {"vom", &KopfFelder::date},
         {"Dienststelle", &KopfFelder::office}, {"Abteilung", &KopfFelder::department},
-        {"Pruefer", &KopfFelder::inspector}, {"Str.-Typ", &KopfFelder::roadType},
+        {"Pruefer", &KopfFelder::inspector},   {"Str.-Typ", &KopfFelder::roadType},
         {"Str.-Nr.", &KopfFelder::roadNumber},
     };
     std::string messfahrtDate = run.fields.date;
@@ -125,10 +130,12 @@ bool ReadTextPrintout(CMessFahrtDaten& run, const ReadContext& context) {
         const std::string_view line = text::TrimLeft(lines[n]);
         for (const auto& k : kKeys)
             if (text::StartsWith(line, k.key))
-                head.*k.field = std::string(text::Trim(line.substr(std::string_view(k.key).size())));
+                head.*k.field =
+                    std::string(text::Trim(line.substr(std::string_view(k.key).size())));
         if (text::StartsWith(line, "Messfahrt") && n + 1 < lines.size()) {
             const std::string& next = lines[n + 1];
-            messfahrtDate = next.substr(0, 8) + " " + (next.size() > 19 ? next.substr(19, 5) : std::string());
+            messfahrtDate =
+                next.substr(0, 8) + " " + (next.size() > 19 ? next.substr(19, 5) : std::string());
         }
     }
     auto& f = run.fields;
@@ -141,7 +148,8 @@ bool ReadTextPrintout(CMessFahrtDaten& run, const ReadContext& context) {
     f.date = head.date.empty() ? messfahrtDate : head.date;
 
     auto& raw = run.MutableRaw();
-    raw.insert(raw.end(), std::make_move_iterator(samples.begin()), std::make_move_iterator(samples.end()));
+    raw.insert(raw.end(), std::make_move_iterator(samples.begin()),
+               std::make_move_iterator(samples.end()));
     run.ResetRange();
     return true;
 }

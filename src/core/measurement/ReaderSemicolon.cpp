@@ -47,7 +47,8 @@ bool ReadFieldList(CMessFahrtDaten& run, int fieldCount) {
             m.marked = GetCharField(line, ';', withWidth ? 3 : 2) == "1";
             m.comment = GetCharField(line, ';', withWidth ? 4 : 3);
             raw.push_back(std::move(m));
-        } else if (n < headLimit && !(withWidth && text::Contains(line, "Position;Abweichung;Breite"))) {
+        } else if (n < headLimit &&
+                   !(withWidth && text::Contains(line, "Position;Abweichung;Breite"))) {
             headLines.push_back(std::move(line));
         }
     }
@@ -59,7 +60,8 @@ bool ReadFieldList(CMessFahrtDaten& run, int fieldCount) {
         const std::string_view t = Trim(h);
         if (!t.empty()) header.append(t).append(", ");
     }
-    while (!header.empty() && (header.back() == ',' || text::IsBlank(header.back()))) header.pop_back();
+    while (!header.empty() && (header.back() == ',' || text::IsBlank(header.back())))
+        header.pop_back();
     run.headerText = header;
     run.ResetRange();
     return true;
@@ -90,13 +92,21 @@ bool ReadDatumList(CMessFahrtDaten& run, const ReadContext&) {
     if (date.count < 6) return false;
     const auto& d = date.ints;
     using text::FormatIntPadded;
-    const std::string dateText = "Datum: " + FormatIntPadded(d[0], 2) + "." + FormatIntPadded(d[1], 2) + "." +
-                                 FormatIntPadded(d[2], 4) + " " + FormatIntPadded(d[3], 2) + ":" +
-                                 FormatIntPadded(d[4], 2) + ":" + FormatIntPadded(d[5], 2);
+    const std::string dateText = "Datum: " + FormatIntPadded(d[0], 2) + "." +
+                                 FormatIntPadded(d[1], 2) + "." + FormatIntPadded(d[2], 4) + " " +
+                                 FormatIntPadded(d[3], 2) + ":" + FormatIntPadded(d[4], 2) + ":" +
+                                 FormatIntPadded(d[5], 2);
 
     static const std::string kKeywords[] = {
-        "Datum:", "Pruefer:", "Pr\xC3\xBC" "fer:", "Strasse:", "Baumassnahme:",
-        "Ma\xC3\x9Fnahme", "Gesamtl\xE4nge:", "L\xC3\xA4nge:",
+        "Datum:",
+        "Pruefer:",
+        "Pr\xC3\xBC"
+        "fer:",
+        "Strasse:",
+        "Baumassnahme:",
+        "Ma\xC3\x9Fnahme",
+        "Gesamtl\xE4nge:",
+        "L\xC3\xA4nge:",
     };
     int colValue = 1, colSpeed = 2, colWidth = 4, colRemark = -1, colLimit = -1;
     std::vector<std::string> entries;
@@ -115,11 +125,16 @@ bool ReadDatumList(CMessFahrtDaten& run, const ReadContext&) {
         if (GetCharField(line, ';', 0) == "Station") {
             for (int f = 1; f <= 7; ++f) {
                 const std::string title = GetCharField(line, ';', f);
-                if (title == "H\xC3\xB6he" || title == "H\xF6he") colValue = f;
-                else if (text::StartsWith(title, "Geschw")) colSpeed = f;
-                else if (title == "Breite") colWidth = f;
-                else if (title == "Kommentar") colRemark = f;
-                else if (title == "Grenze") colLimit = f;
+                if (title == "H\xC3\xB6he" || title == "H\xF6he")
+                    colValue = f;
+                else if (text::StartsWith(title, "Geschw"))
+                    colSpeed = f;
+                else if (title == "Breite")
+                    colWidth = f;
+                else if (title == "Kommentar")
+                    colRemark = f;
+                else if (title == "Grenze")
+                    colLimit = f;
             }
         }
     }
@@ -148,7 +163,9 @@ bool ReadDatumList(CMessFahrtDaten& run, const ReadContext&) {
         m.station = StationFromM(s);
         m.width = WidthFromM(ReadNumber(GetCharField(line, ';', colWidth)));
         m.speed = ReadNumber(GetCharField(line, ';', colSpeed));
-        m.limit = colLimit >= 0 ? text::RoundToInt(ReadNumber(GetCharField(line, ';', colLimit)) * 10) : 0;
+        m.limit = colLimit >= 0
+                      ? text::RoundToInt(ReadNumber(GetCharField(line, ';', colLimit)) * 10)
+                      : 0;
         if (colRemark >= 0) m.SetComment(GetCharField(line, ';', colRemark));
         raw.push_back(std::move(m));
         previous = s;

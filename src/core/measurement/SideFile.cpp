@@ -38,10 +38,12 @@ std::map<int32_t, std::string> ParseRemarkSideFile(std::string_view content) {
     return remarks;
 }
 
-std::map<int32_t, std::string> ReadRemarkSideFile(const std::string& path, const ReadContext& context) {
+std::map<int32_t, std::string> ReadRemarkSideFile(const std::string& path,
+                                                  const ReadContext& context) {
     const std::string side = RemarkSideFilePath(path);
     if (side.empty()) return {};
-    const auto content = context.readSideFile ? context.readSideFile(side) : ReadFileIgnoringCase(side);
+    const auto content =
+        context.readSideFile ? context.readSideFile(side) : ReadFileIgnoringCase(side);
     if (!content) return {};
     return ParseRemarkSideFile(*content);
 }

@@ -15,6 +15,7 @@ std::string RemarkSideFilePath(const std::string& measurementPath);
 
 // Remarks by station (decimetres) from the tables of the side file.
 std::map<int32_t, std::string> ParseRemarkSideFile(std::string_view content);
-std::map<int32_t, std::string> ReadRemarkSideFile(const std::string& measurementPath, const ReadContext& context);
+std::map<int32_t, std::string> ReadRemarkSideFile(const std::string& measurementPath,
+                                                  const ReadContext& context);
 
 }  // namespace nivora

@@ -21,7 +21,8 @@ std::optional<std::string> ReadRegular(const fs::path& p) {
     const auto size = fs::file_size(p, ec);
     if (!ec) content.reserve(static_cast<std::size_t>(size));
     char buf[1 << 16];
-    while (in.read(buf, sizeof buf) || in.gcount() > 0) content.append(buf, static_cast<std::size_t>(in.gcount()));
+    while (in.read(buf, sizeof buf) || in.gcount() > 0)
+        content.append(buf, static_cast<std::size_t>(in.gcount()));
     if (in.bad()) return std::nullopt;
     return content;
 }
@@ -34,7 +35,9 @@ std::string AsciiLower(std::string s) {
 
 }  // namespace
 
-std::optional<std::string> ReadFileBytes(const std::string& path) { return ReadRegular(fs::path(path)); }
+std::optional<std::string> ReadFileBytes(const std::string& path) {
+    return ReadRegular(fs::path(path));
+}
 
 std::optional<std::string> ReadFileIgnoringCase(const std::string& path) {
     const fs::path p(path);

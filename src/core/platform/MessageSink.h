@@ -12,7 +12,7 @@ enum class MessageButtons { Ok, OkCancel, YesNo };
 enum class MessageAnswer { Ok, Cancel, Yes, No };
 
 class IMessageSink {
-public:
+  public:
     virtual ~IMessageSink() = default;
     // text is Windows-1252; it may hold "\r\n" line breaks.
     virtual MessageAnswer Show(const std::string& text, MessageIcon icon,
@@ -21,7 +21,7 @@ public:
 
 // Answers every message with its default button and keeps nothing.
 class SilentMessageSink final : public IMessageSink {
-public:
+  public:
     MessageAnswer Show(const std::string&, MessageIcon, MessageButtons buttons) override {
         return buttons == MessageButtons::YesNo ? MessageAnswer::Yes : MessageAnswer::Ok;
     }

@@ -9,9 +9,7 @@ namespace {
 
 bool IsSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-bool IsHexDigit(char c) {
-    return IsDigit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
-}
+bool IsHexDigit(char c) { return IsDigit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F'); }
 char Lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
 bool StartsWithNoCase(std::string_view s, std::string_view prefix) {
@@ -28,12 +26,18 @@ long long DecimalMagnitude(std::string_view tok) {
     std::size_t i = 0;
     bool seenNonZero = false;
     while (i < tok.size() && IsDigit(tok[i])) {
-        if (tok[i] != '0' || seenNonZero) { seenNonZero = true; ++intDigits; }
+        if (tok[i] != '0' || seenNonZero) {
+            seenNonZero = true;
+            ++intDigits;
+        }
         ++i;
     }
     if (i < tok.size() && tok[i] == '.') {
         ++i;
-        while (!seenNonZero && i < tok.size() && tok[i] == '0') { ++leadingFracZeros; ++i; }
+        while (!seenNonZero && i < tok.size() && tok[i] == '0') {
+            ++leadingFracZeros;
+            ++i;
+        }
         while (i < tok.size() && IsDigit(tok[i])) ++i;
     }
     long long exp = 0;
@@ -69,7 +73,10 @@ std::size_t ParseDouble(std::string_view text, double& value) {
         std::size_t n = 3;
         if (n < rest.size() && rest[n] == '(') {
             std::size_t j = n + 1;
-            while (j < rest.size() && (IsDigit(rest[j]) || (Lower(rest[j]) >= 'a' && Lower(rest[j]) <= 'z') || rest[j] == '_')) ++j;
+            while (j < rest.size() &&
+                   (IsDigit(rest[j]) || (Lower(rest[j]) >= 'a' && Lower(rest[j]) <= 'z') ||
+                    rest[j] == '_'))
+                ++j;
             if (j < rest.size() && rest[j] == ')') n = j + 1;
         }
         value = negative ? -std::numeric_limits<double>::quiet_NaN()
@@ -80,10 +87,16 @@ std::size_t ParseDouble(std::string_view text, double& value) {
     const bool hex = rest.size() >= 2 && rest[0] == '0' && Lower(rest[1]) == 'x';
     if (hex) {
         std::size_t j = 2, digits = 0;
-        while (j < rest.size() && IsHexDigit(rest[j])) { ++j; ++digits; }
+        while (j < rest.size() && IsHexDigit(rest[j])) {
+            ++j;
+            ++digits;
+        }
         if (j < rest.size() && rest[j] == '.') {
             ++j;
-            while (j < rest.size() && IsHexDigit(rest[j])) { ++j; ++digits; }
+            while (j < rest.size() && IsHexDigit(rest[j])) {
+                ++j;
+                ++digits;
+            }
         }
         if (digits > 0) {
             std::size_t end = j;
@@ -99,7 +112,8 @@ std::size_t ParseDouble(std::string_view text, double& value) {
             auto r = std::from_chars(rest.data() + 2, rest.data() + end, v, std::chars_format::hex);
             if (r.ec == std::errc::result_out_of_range) {
                 // Hex mantissas rarely overflow; treat like strtod: huge or tiny.
-                v = (end - j > 0 && rest[j + 1] == '-') ? 0.0 : std::numeric_limits<double>::infinity();
+                v = (end - j > 0 && rest[j + 1] == '-') ? 0.0
+                                                        : std::numeric_limits<double>::infinity();
             }
             value = negative ? -v : v;
             return i + end;
@@ -110,10 +124,16 @@ std::size_t ParseDouble(std::string_view text, double& value) {
     }
 
     std::size_t j = 0, digits = 0;
-    while (j < rest.size() && IsDigit(rest[j])) { ++j; ++digits; }
+    while (j < rest.size() && IsDigit(rest[j])) {
+        ++j;
+        ++digits;
+    }
     if (j < rest.size() && rest[j] == '.') {
         ++j;
-        while (j < rest.size() && IsDigit(rest[j])) { ++j; ++digits; }
+        while (j < rest.size() && IsDigit(rest[j])) {
+            ++j;
+            ++digits;
+        }
     }
     if (digits == 0) return 0;
     std::size_t end = j;
@@ -184,7 +204,8 @@ std::string FormatFixed(double v, int decimals) {
 }
 
 std::string FormatIntPadded(long long v, int width) {
-    std::string digits = std::to_string(v < 0 ? -(v + 1) + 1ULL : static_cast<unsigned long long>(v));
+    std::string digits =
+        std::to_string(v < 0 ? -(v + 1) + 1ULL : static_cast<unsigned long long>(v));
     std::string sign = v < 0 ? "-" : "";
     const int pad = width - static_cast<int>(sign.size() + digits.size());
     return sign + std::string(pad > 0 ? pad : 0, '0') + digits;

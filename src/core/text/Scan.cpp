@@ -30,9 +30,13 @@ ScanResult Scan(std::string_view in, std::string_view pat) {
         }
         ++p;
         std::size_t width = 0;
-        while (p < pat.size() && IsDigit(pat[p])) width = width * 10 + static_cast<std::size_t>(pat[p++] - '0');
+        while (p < pat.size() && IsDigit(pat[p]))
+            width = width * 10 + static_cast<std::size_t>(pat[p++] - '0');
         bool isLong = false;
-        if (p < pat.size() && pat[p] == 'l') { isLong = true; ++p; }
+        if (p < pat.size() && pat[p] == 'l') {
+            isLong = true;
+            ++p;
+        }
         if (p >= pat.size()) return r;
         const char conv = pat[p++];
         while (i < in.size() && IsSpace(in[i])) ++i;
@@ -41,7 +45,8 @@ ScanResult Scan(std::string_view in, std::string_view pat) {
         if (conv == 'd') {
             std::size_t j = 0;
             bool negative = false;
-            if (j < field.size() && (field[j] == '+' || field[j] == '-')) negative = field[j++] == '-';
+            if (j < field.size() && (field[j] == '+' || field[j] == '-'))
+                negative = field[j++] == '-';
             const std::size_t digitsStart = j;
             long long v = 0;
             while (j < field.size() && IsDigit(field[j])) {

@@ -28,7 +28,8 @@ const std::string& CTextTabelle::BuiltInText() {
     static const std::string text = text::W(
         "{KEY}{DE}{EN}\n"
         "{LANGUAGE_NAME}{German}{English}\n"
-        "{PLOTPAGE_HEADLINE}{Diagramm der Ebenheitsmessung mit dem Rollstab}{4-m Straight Edge Testresults}\n"
+        "{PLOTPAGE_HEADLINE}{Diagramm der Ebenheitsmessung mit dem Rollstab}{4-m Straight Edge "
+        "Testresults}\n"
         "{PLOTPAGE_Y_AXIS}{Abweichung [mm]}{Difference [mm]}\n"
         "{PLOTPAGE_DATE}{Messung vom}{Date}\n"
         "{PLOTPAGE_CLIENT}{Dienststelle}{Client}\n"

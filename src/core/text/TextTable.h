@@ -8,7 +8,7 @@
 namespace nivora {
 
 class CTextTabelle {
-public:
+  public:
     // Filled from the built-in table.
     CTextTabelle();
 
@@ -25,7 +25,7 @@ public:
     // text that is not empty.
     std::string GetText(const std::string& key, bool colon = false) const;
 
-private:
+  private:
     std::map<std::string, std::string> m_entries;
 };
 

@@ -22,9 +22,13 @@ std::string_view TrimRight(std::string_view s) {
 
 std::string_view Trim(std::string_view s) { return TrimRight(TrimLeft(s)); }
 
-bool StartsWith(std::string_view s, std::string_view prefix) { return s.substr(0, prefix.size()) == prefix; }
+bool StartsWith(std::string_view s, std::string_view prefix) {
+    return s.substr(0, prefix.size()) == prefix;
+}
 
-bool Contains(std::string_view s, std::string_view what) { return s.find(what) != std::string_view::npos; }
+bool Contains(std::string_view s, std::string_view what) {
+    return s.find(what) != std::string_view::npos;
+}
 
 std::string ReplacedChar(std::string_view s, char from, char to) {
     std::string r(s);
@@ -37,11 +41,16 @@ char UpperCp1252(char ch) {
     if (c >= 'a' && c <= 'z') return static_cast<char>(c - 0x20);
     if (c >= 0xE0 && c <= 0xFE && c != 0xF7) return static_cast<char>(c - 0x20);
     switch (c) {
-        case 0x9A: return static_cast<char>(0x8A);  // s caron
-        case 0x9C: return static_cast<char>(0x8C);  // oe
-        case 0x9E: return static_cast<char>(0x8E);  // z caron
-        case 0xFF: return static_cast<char>(0x9F);  // y diaeresis
-        default: return ch;
+        case 0x9A:
+            return static_cast<char>(0x8A);  // s caron
+        case 0x9C:
+            return static_cast<char>(0x8C);  // oe
+        case 0x9E:
+            return static_cast<char>(0x8E);  // z caron
+        case 0xFF:
+            return static_cast<char>(0x9F);  // y diaeresis
+        default:
+            return ch;
     }
 }
 
@@ -86,7 +95,9 @@ std::string GetField(std::string_view text, std::string_view separator, int n) {
     for (int i = 0;; ++i) {
         if (pos > text.size()) return {};
         const auto hit = text.find(separator, pos);
-        if (i == n) return std::string(text.substr(pos, hit == std::string_view::npos ? std::string_view::npos : hit - pos));
+        if (i == n)
+            return std::string(text.substr(
+                pos, hit == std::string_view::npos ? std::string_view::npos : hit - pos));
         if (hit == std::string_view::npos) return {};
         pos = hit + separator.size();
     }
@@ -109,9 +120,11 @@ int CountFields(std::string_view text, char separator) {
     return 1 + static_cast<int>(std::count(text.begin(), text.end(), separator));
 }
 
-std::string GetBetween(std::string_view text, std::string_view open, std::string_view close, int n) {
+std::string GetBetween(std::string_view text, std::string_view open, std::string_view close,
+                       int n) {
     auto pos = text.find(open);
-    for (int i = 0; i < n && pos != std::string_view::npos; ++i) pos = text.find(open, pos + close.size());
+    for (int i = 0; i < n && pos != std::string_view::npos; ++i)
+        pos = text.find(open, pos + close.size());
     if (pos == std::string_view::npos) return {};
     const auto begin = pos + open.size();
     const auto end = text.find(close, begin);

@@ -1,6 +1,6 @@
-#include "document/Vorabanpassungen.h"
-
 #include <gtest/gtest.h>
+
+#include "document/Vorabanpassungen.h"
 
 namespace nivora {
 namespace {
@@ -92,8 +92,9 @@ TEST(Vorabanpassungen, EdgeCases) {
 }
 
 TEST(Vorabanpassungen, TextsOfTheDialog) {
-    EXPECT_EQ(CVorabanpassungenDlg::MirrorCaption(),
-              "Abfolge der Messwerte \"spiegeln\". Der Startpunkt wird also zum Endpunkt und umgekehrt.");
+    EXPECT_EQ(
+        CVorabanpassungenDlg::MirrorCaption(),
+        "Abfolge der Messwerte \"spiegeln\". Der Startpunkt wird also zum Endpunkt und umgekehrt.");
     const std::string intro = CVorabanpassungenDlg::IntroductionText();
     EXPECT_NE(intro.find("sp\xE4ter"), std::string::npos);
     EXPECT_NE(intro.find("m\xF6glich sind. \n\nSollten"), std::string::npos);

@@ -1,7 +1,6 @@
-#include "evaluation/AuswertungsSeiten.h"
-
 #include <gtest/gtest.h>
 
+#include "evaluation/AuswertungsSeiten.h"
 #include "evaluation/ReportText.h"
 
 namespace nivora {
@@ -18,12 +17,14 @@ AuswertungsAbschnitt Section(int32_t from, int32_t to, double k = 0.6, double pr
     return s;
 }
 
-std::string Row(int32_t station, int p, bool counted, const std::string& remark = "", const char* speed = "12.3") {
-    return "<<<" + std::to_string(station) + "|" + std::to_string(p) + "|" + std::to_string(p * p) + "|" + remark +
-           "|" + (counted ? "1" : "0") + "||" + speed + ">>>";
+std::string Row(int32_t station, int p, bool counted, const std::string& remark = "",
+                const char* speed = "12.3") {
+    return "<<<" + std::to_string(station) + "|" + std::to_string(p) + "|" + std::to_string(p * p) +
+           "|" + remark + "|" + (counted ? "1" : "0") + "||" + speed + ">>>";
 }
 
-AuswertungsEingabe Input(std::vector<AuswertungsAbschnitt> sections, std::vector<AuswertungsBereich> areas = {}) {
+AuswertungsEingabe Input(std::vector<AuswertungsAbschnitt> sections,
+                         std::vector<AuswertungsBereich> areas = {}) {
     AuswertungsEingabe in;
     in.sections = std::move(sections);
     const auto copy = in.sections;
@@ -46,11 +47,15 @@ TEST(AuswertungsSeiten, WorkedExampleByteForByte) {
     EXPECT_EQ(pages.GetLine(0), "<<<1000|5|25||1||12.3>>><<<1|350|1>>>");
     EXPECT_EQ(pages.GetLine(1), "<<<3000|3|9||0||40.0>>><<<1|350|2>>>");
     EXPECT_EQ(pages.GetLine(2),
-              "FF ABSCH_ENDE |SUMMEPQ=25\xBFSUMMEPQGES=25\xBFVON=0\xBF" "BIS=12000\xBFPREIS=12.50\xBF"
-              "FAKTORK=0.60\xBFGRENZWERT=40.0\xBFLAENGE=12000\xBF" "BREITE=350\xBF"
+              "FF ABSCH_ENDE |SUMMEPQ=25\xBFSUMMEPQGES=25\xBFVON=0\xBF"
+              "BIS=12000\xBFPREIS=12.50\xBF"
+              "FAKTORK=0.60\xBFGRENZWERT=40.0\xBFLAENGE=12000\xBF"
+              "BREITE=350\xBF"
               "FAHRBAHNOB=\xBFMGESCHW=\xBFKEINE_UEBERSCHREITUNGSZEILEN=0\xBFKEINE_AUSWERTUNG=0\xBF"
               "LFDNR_ABSCHNITT=1\xBFNUR_EIN_ABSCHNITT=1\xBFLFDNR_SEITE_IM_ABSCHNITT=1\xBF"
-              "NUR_EINE_SEITE_IM_ABSCHNITT=1\xBF" "ABZUG=656.25\xBF" "ABZUGGES=656.25\xBFUNTERSCHRIFT=1\xBF");
+              "NUR_EINE_SEITE_IM_ABSCHNITT=1\xBF"
+              "ABZUG=656.25\xBF"
+              "ABZUGGES=656.25\xBFUNTERSCHRIFT=1\xBF");
     EXPECT_EQ(pages.GetLine(3), "ENDE");
     EXPECT_EQ(pages.GetPageCount(), 1);
     EXPECT_EQ(pages.GetLine(4), "");
@@ -76,26 +81,39 @@ TEST(AuswertungsSeiten, PageFillCarriesTheSectionSum) {
     EXPECT_EQ(second.at("UNTERSCHRIFT"), "1");
 
     // Row heights by remark lines; four lines count as three.
-    EXPECT_EQ(CAuswertungsSeiten::RowHeight(Row(1, 1, true, "a\xBF" "1")), 500);
-    EXPECT_EQ(CAuswertungsSeiten::RowHeight(Row(1, 1, true, "a{{CRLF}}b\xBF" "1")), 900);
+    EXPECT_EQ(CAuswertungsSeiten::RowHeight(Row(1, 1, true,
+                                                "a\xBF"
+                                                "1")),
+              500);
+    EXPECT_EQ(CAuswertungsSeiten::RowHeight(Row(1, 1, true,
+                                                "a{{CRLF}}b\xBF"
+                                                "1")),
+              900);
     EXPECT_EQ(CAuswertungsSeiten::RowHeight(Row(1, 1, true, "a{{CRLF}}b{{CRLF}}c")), 1300);
     EXPECT_EQ(CAuswertungsSeiten::RowHeight(Row(1, 1, true, "a{{CRLF}}b{{CRLF}}c{{CRLF}}d")), 1300);
     std::vector<std::string> tall;
-    for (int i = 0; i < 7; ++i) tall.push_back(Row(100 + i, 1, true, "a{{CRLF}}b{{CRLF}}c{{CRLF}}d"));
+    for (int i = 0; i < 7; ++i)
+        tall.push_back(Row(100 + i, 1, true, "a{{CRLF}}b{{CRLF}}c{{CRLF}}d"));
     pages.Build(Input({Section(0, 12000)}), tall);
     EXPECT_EQ(pages.GetPageCount(), 2);  // six per page
 }
 
 TEST(AuswertungsSeiten, SectionsBoundariesAreasAndDirections) {
-    const std::vector<std::string> rows = {Row(500, 4, true), Row(1000, 5, true), Row(2000, 6, true)};
+    const std::vector<std::string> rows = {Row(500, 4, true), Row(1000, 5, true),
+                                           Row(2000, 6, true)};
     CAuswertungsSeiten pages;
-    pages.Build(Input({Section(0, 1000, 0.0), Section(1000, 2000)},
-                      {{1200, 800, "Br\xFC" "cke"}, {0, 2000, "ganz"}, {1000, 1500, "Rand"}}),
+    pages.Build(Input({Section(0, 1000, 0.0), Section(1000, 2000)}, {{1200, 800,
+                                                                      "Br\xFC"
+                                                                      "cke"},
+                                                                     {0, 2000, "ganz"},
+                                                                     {1000, 1500, "Rand"}}),
                 rows);
     const auto& l = pages.Lines();
     ASSERT_EQ(l.size(), 8u);
     EXPECT_EQ(l[0], Row(500, 4, true) + "<<<1|350|1>>>");
-    EXPECT_EQ(l[1], "<<<800|0|0|Br\xFC" "cke|1|1200||{{BOK}}>>><<<0|0|0>>>");
+    EXPECT_EQ(l[1],
+              "<<<800|0|0|Br\xFC"
+              "cke|1|1200||{{BOK}}>>><<<0|0|0>>>");
     EXPECT_EQ(l[2].rfind("FF ABSCH_ENDE |", 0), 0u);
     const auto m1 = ReadMarkerLine(l[2]);
     EXPECT_EQ(m1.at("ABZUG"), "");  // k is 0
@@ -144,22 +162,32 @@ TEST(AuswertungsSeiten, HostileTextsCannotBreakTheMarkup) {
     s.roadSurface = "AC=11|x\xBF";
     s.vark = "12.5";
     CAuswertungsSeiten pages;
-    pages.Build(Input({s}, {{100, 200, "a|b>>>c<<<d\xBF" "e"}}), {});
-    EXPECT_EQ(pages.GetLine(0), "<<<100|0|0|a\xA6" "b\x9B\x9B\x9B" "c\x8B\x8B\x8B" "d?e|1|200||{{BOK}}>>><<<0|0|0>>>");
+    pages.Build(Input({s}, {{100, 200,
+                             "a|b>>>c<<<d\xBF"
+                             "e"}}),
+                {});
+    EXPECT_EQ(pages.GetLine(0),
+              "<<<100|0|0|a\xA6"
+              "b\x9B\x9B\x9B"
+              "c\x8B\x8B\x8B"
+              "d?e|1|200||{{BOK}}>>><<<0|0|0>>>");
     const auto m = ReadMarkerLine(pages.GetLine(1));
     EXPECT_EQ(m.at("FAHRBAHNOB"), "AC-11\xA6x?");
     EXPECT_EQ(m.at("VARK"), "12.5");
     EXPECT_EQ(m.at("UNTERSCHRIFT"), "1");
     // Ordinary texts stay byte for byte; single markers are harmless.
-    EXPECT_EQ(ReportFieldText("Riss > 5 mm, <Fuge> \xE4\xF6\xFC"), "Riss > 5 mm, <Fuge> \xE4\xF6\xFC");
+    EXPECT_EQ(ReportFieldText("Riss > 5 mm, <Fuge> \xE4\xF6\xFC"),
+              "Riss > 5 mm, <Fuge> \xE4\xF6\xFC");
 }
 
 TEST(MarkerLine, ReaderDefaultsAndSplitRules) {
-    const auto m = ReadMarkerLine("FF ABSCH_ENDE |SUMMEPQ=7\xBFX=a=b=c\xBF" "BREITE\xBF\xBFVON=99\xBF");
+    const auto m = ReadMarkerLine(
+        "FF ABSCH_ENDE |SUMMEPQ=7\xBFX=a=b=c\xBF"
+        "BREITE\xBF\xBFVON=99\xBF");
     EXPECT_EQ(m.at("SUMMEPQ"), "7");
     EXPECT_EQ(m.at("X"), "a");
-    EXPECT_EQ(m.at("BREITE"), "");     // item without "="
-    EXPECT_EQ(m.at("VON"), "0");       // after the empty item nothing is read
+    EXPECT_EQ(m.at("BREITE"), "");  // item without "="
+    EXPECT_EQ(m.at("VON"), "0");    // after the empty item nothing is read
     EXPECT_EQ(m.at("SUMMEPQGES"), "-1");
     EXPECT_EQ(ReadMarkerLine("ENDE").at("LFDNR_ABSCHNITT"), "-1");
 }

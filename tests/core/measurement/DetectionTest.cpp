@@ -14,9 +14,9 @@ using test::LoadBytes;
 
 TEST(Detection, FirstReaderInTheChainWins) {
     // Both a PM01BS01 file and a four-field list: the instrument reader comes first.
-    const std::string file = Crlf({"01.02.2024 10:15:30 PM01BS01", "01.02.2024 10:15", "Dienststelle A",
-                                   "Abteilung B", "Pruefer C", "Str.-Typ D", "Str.-Nr. E",
-                                   "1;2;0;x\t0\t0\t0\t0,1\t3\tR"});
+    const std::string file =
+        Crlf({"01.02.2024 10:15:30 PM01BS01", "01.02.2024 10:15", "Dienststelle A", "Abteilung B",
+              "Pruefer C", "Str.-Typ D", "Str.-Nr. E", "1;2;0;x\t0\t0\t0\t0,1\t3\tR"});
     CMessFahrtDaten run;
     LoadBytes(run, file);
     EXPECT_EQ(run.formatCode, 1001);
@@ -26,8 +26,8 @@ TEST(Detection, FirstReaderInTheChainWins) {
 TEST(Detection, RefusingReaderLeavesLinesAndSamplesForTheNext) {
     // The "Datum:" reader parses the date line, then finds no data line; the
     // printout must see the line as it was in the file.
-    const std::string file = Crlf({"Protokoll", "Datum: 04.03.2026 Zeit: 8:05:09", "a", "b", "c", "d",
-                                   "Grenzwert 4,0", "3 10"});
+    const std::string file = Crlf({"Protokoll", "Datum: 04.03.2026 Zeit: 8:05:09", "a", "b", "c",
+                                   "d", "Grenzwert 4,0", "3 10"});
     CMessFahrtDaten run;
     LoadBytes(run, file);
     ASSERT_TRUE(run.IsLoaded());
@@ -38,7 +38,11 @@ TEST(Detection, RefusingReaderLeavesLinesAndSamplesForTheNext) {
 
 TEST(Detection, UnrecognisedFiles) {
     const std::string cases[] = {
-        "", "\r\n\r\n", "nur ein Satz", std::string(3000, 'x'), "Grenzwert\r\n",
+        "",
+        "\r\n\r\n",
+        "nur ein Satz",
+        std::string(3000, 'x'),
+        "Grenzwert\r\n",
         std::string("\x00\x01\x02\xFF\xFE", 5),
     };
     for (const auto& bytes : cases) {
@@ -62,7 +66,8 @@ TEST(Detection, FileWithoutFinalLineBreak) {
 TEST(Detection, HugeNumbersSaturateOrBecomeZero) {
     const std::string forty(40, '9');
     CMessFahrtDaten run;
-    LoadBytes(run, Crlf({"Strasse: B 10", "Start-Km: 0", "1e400 " + forty, "-" + forty + " nan", "inf -inf"}));
+    LoadBytes(run, Crlf({"Strasse: B 10", "Start-Km: 0", "1e400 " + forty, "-" + forty + " nan",
+                         "inf -inf"}));
     ASSERT_EQ(run.formatCode, 6);
     const auto& s = run.RawSamples();
     ASSERT_EQ(s.size(), 3u);
@@ -84,11 +89,11 @@ TEST(Detection, HugeNumbersSaturateOrBecomeZero) {
 TEST(Detection, ArbitraryBytesNeverBreakTheReaders) {
     std::mt19937 rng(12345);
     const std::string seeds[] = {
-        Crlf({"PM01BS01", "01.02.2024 10:15", "Dienststelle A", "Abteilung B", "Pruefer C", "Str.-Typ D",
-              "Str.-Nr. E", "1,5\t0\t0\t0\t0,1234\t3,50\tRiss"}),
+        Crlf({"PM01BS01", "01.02.2024 10:15", "Dienststelle A", "Abteilung B", "Pruefer C",
+              "Str.-Typ D", "Str.-Nr. E", "1,5\t0\t0\t0\t0,1234\t3,50\tRiss"}),
         test::Pm02Head({"Pruefer|X"}) + test::Pm02Record(1, 0.1, 3, "Riss") + "***\r\n",
-        Crlf({"Datum: 04.03.2026 Zeit: 8:05:09", "Pruefer: X", "Station;Kommentar", "x", "x", "x", "x",
-              "0;1;2;3;4;5", "0;Riss"}),
+        Crlf({"Datum: 04.03.2026 Zeit: 8:05:09", "Pruefer: X", "Station;Kommentar", "x", "x", "x",
+              "x", "0;1;2;3;4;5", "0;Riss"}),
         Crlf({"Grenzwert 4,0", "-10   0  +10  +20  +30", "5 10 *Riss"}),
     };
     for (const auto& seed : seeds) {
@@ -98,9 +103,15 @@ TEST(Detection, ArbitraryBytesNeverBreakTheReaders) {
             for (int e = 0; e < edits && !bytes.empty(); ++e) {
                 const std::size_t pos = rng() % bytes.size();
                 switch (rng() % 3) {
-                    case 0: bytes[pos] = static_cast<char>(rng() & 0xFF); break;
-                    case 1: bytes.erase(pos, 1 + rng() % 5); break;
-                    default: bytes.insert(pos, 1, static_cast<char>(rng() & 0xFF)); break;
+                    case 0:
+                        bytes[pos] = static_cast<char>(rng() & 0xFF);
+                        break;
+                    case 1:
+                        bytes.erase(pos, 1 + rng() % 5);
+                        break;
+                    default:
+                        bytes.insert(pos, 1, static_cast<char>(rng() & 0xFF));
+                        break;
                 }
             }
             if (rng() % 4 == 0) bytes.resize(rng() % (bytes.size() + 1));

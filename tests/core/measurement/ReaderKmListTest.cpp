@@ -31,7 +31,9 @@ TEST(RecordList, DataAndLimitLinesInAnyOrder) {
 
 TEST(RecordList, UtfEightHeadIsNotTheFormat) {
     CMessFahrtDaten run;
-    LoadBytes(run, Crlf({"ROLLSTAB: Me\xC3\x9F" "datens\xC3\xA4tze;", "0,1;1;"}));
+    LoadBytes(run, Crlf({"ROLLSTAB: Me\xC3\x9F"
+                         "datens\xC3\xA4tze;",
+                         "0,1;1;"}));
     EXPECT_NE(run.formatCode, 4);
 }
 
@@ -47,8 +49,8 @@ TEST(LimitList, LimitsSpeedsAndSideFileRemarks) {
     };
     CMessFahrtDaten run;
     LoadBytes(run,
-              Crlf({"Grenzwert 4.0 mm", "km mm km/h mm", "0.0100 1.5", "0.0200\t2.5\t4.5", "0.0300 3 5 -1",
-                    "0.0400 3 5 0", "0.0500 3 5 6.09", "0,0600 2,5", "x 1"}),
+              Crlf({"Grenzwert 4.0 mm", "km mm km/h mm", "0.0100 1.5", "0.0200\t2.5\t4.5",
+                    "0.0300 3 5 -1", "0.0400 3 5 0", "0.0500 3 5 6.09", "0,0600 2,5", "x 1"}),
               "/daten/A81.txt", nullptr, sideFiles);
     ASSERT_TRUE(run.IsLoaded());
     EXPECT_EQ(run.formatCode, 5);
@@ -62,7 +64,7 @@ TEST(LimitList, LimitsSpeedsAndSideFileRemarks) {
     EXPECT_DOUBLE_EQ(s[1].speed, 4.5);
     EXPECT_EQ(s[2].limit, 40);  // -1 takes the run's limit
     EXPECT_EQ(s[3].limit, 0);
-    EXPECT_EQ(s[4].limit, 60);  // truncated
+    EXPECT_EQ(s[4].limit, 60);            // truncated
     EXPECT_EQ(s[0].comment, "Querriss");  // the later row wins
     EXPECT_TRUE(s[0].marked);
     EXPECT_EQ(s[1].comment, "");  // a row with four fields gives no remark
@@ -81,7 +83,8 @@ TEST(LimitList, NoLimitNumberAndNoSideFile) {
     EXPECT_EQ(RemarkSideFilePath("ab"), "");
     EXPECT_EQ(RemarkSideFilePath("a.tx"), ".PGC");
     EXPECT_EQ(RemarkSideFilePath("messung.txt"), "messung.PGC");
-    EXPECT_EQ(RemarkSideFilePath("messung.data"), "messung..PGC");  // last four characters, whatever they are
+    EXPECT_EQ(RemarkSideFilePath("messung.data"),
+              "messung..PGC");  // last four characters, whatever they are
 }
 
 TEST(LimitList, ListWithoutDataFallsThroughToThePrintout) {
@@ -99,7 +102,8 @@ TEST(LimitList, ListWithoutDataFallsThroughToThePrintout) {
 
 TEST(StreetList, StreetAndStartKilometre) {
     CMessFahrtDaten run;
-    LoadBytes(run, Crlf({"Strasse:  B 27", "Start-Km: 12,300  ", "0,0000 1,5", "0.0010\t-2", "0,002"}));
+    LoadBytes(run,
+              Crlf({"Strasse:  B 27", "Start-Km: 12,300  ", "0,0000 1,5", "0.0010\t-2", "0,002"}));
     ASSERT_TRUE(run.IsLoaded());
     EXPECT_EQ(run.formatCode, 6);
     EXPECT_EQ(run.fields.street, "B 27");
@@ -115,11 +119,11 @@ TEST(StreetList, StreetAndStartKilometre) {
 }
 
 class SideFileOnDisk : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         dir = std::filesystem::temp_directory_path() /
-              ("nivora-side-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
+              ("nivora-side-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+               "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
         std::filesystem::create_directories(dir);
     }
     void TearDown() override { std::filesystem::remove_all(dir); }

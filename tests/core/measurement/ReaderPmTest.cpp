@@ -11,16 +11,21 @@ using test::Crlf;
 using test::LoadBytes;
 
 std::vector<std::string> Pm01Head() {
-    return {"Rollstab PM01BS01 V2", "14.03.2026 09:30\tMessung 3", "Dienststelle  SBA Rottweil ",
-            "Abteilung Bau", "Pruefer Meier", "Str.-Typ B", "Str.-Nr. 27"};
+    return {"Rollstab PM01BS01 V2",
+            "14.03.2026 09:30\tMessung 3",
+            "Dienststelle  SBA Rottweil ",
+            "Abteilung Bau",
+            "Pruefer Meier",
+            "Str.-Typ B",
+            "Str.-Nr. 27"};
 }
 
 TEST(Pm01Bs01, ReadsHeadAndDataLines) {
     auto lines = Pm01Head();
     lines.push_back("1,5\t0\t0\t0\t0,1234\t3,50\tRiss");
     lines.push_back("-0.5\t0\t0\t0\t0.1240\t3.50");            // six fields: unmarked
-    lines.push_back("2\t0\t0\t0\t0,125");                     // five fields: skipped
-    lines.push_back("0,3\t0\t0\t0\t0,126\t3,5\t  Fuge \t\t");   // trailing TABs removed
+    lines.push_back("2\t0\t0\t0\t0,125");                      // five fields: skipped
+    lines.push_back("0,3\t0\t0\t0\t0,126\t3,5\t  Fuge \t\t");  // trailing TABs removed
     CMessFahrtDaten run;
     LoadBytes(run, Crlf(lines));
     ASSERT_TRUE(run.IsLoaded());
@@ -44,13 +49,23 @@ TEST(Pm01Bs01, ReadsHeadAndDataLines) {
     EXPECT_EQ(run.FileLines()[8], "-0.5\t0.1240\t3.50\t");
     EXPECT_EQ(run.FileLines()[9], "2\t0\t0\t0\t0,125");  // a skipped line stays as read
     EXPECT_EQ(run.FileLines()[10], "0,3\t0,126\t3,5\tFuge");
-    EXPECT_EQ(run.headerText, "14.03.2026 09:30 Messung 3\xBF" "SBA Rottweil\xBF" "Bau\xBF" "Meier\xBF" "B\xBF" "27\xBF");
+    EXPECT_EQ(run.headerText,
+              "14.03.2026 09:30 Messung 3\xBF"
+              "SBA Rottweil\xBF"
+              "Bau\xBF"
+              "Meier\xBF"
+              "B\xBF"
+              "27\xBF");
     EXPECT_EQ(run.RangeStart(), 1234);
     EXPECT_EQ(run.RangeEnd(), 1261);
 }
 
 TEST(Pm01Bs01, RefusedHeads) {
-    struct Case { const char* name; int line; const char* text; };
+    struct Case {
+        const char* name;
+        int line;
+        const char* text;
+    };
     const Case cases[] = {
         {"no marker", 0, "Rollstab PM01BS03"},
         {"date without minutes", 1, "14.03.2026 09"},
@@ -72,14 +87,23 @@ TEST(Pm01Bs01, RefusedHeads) {
 }
 
 std::vector<std::string> Pm02HeadLines() {
-    return {"Zeitstempel|14.03.2026 09:30", "Dienststelle|SBA Rottweil", "Abteilung|Bau",
-            "Pruefer|Meier", "Str.-Typ|B", "Str.-Nr.|27", "Geraet|RS-4"};
+    return {"Zeitstempel|14.03.2026 09:30",
+            "Dienststelle|SBA Rottweil",
+            "Abteilung|Bau",
+            "Pruefer|Meier",
+            "Str.-Typ|B",
+            "Str.-Nr.|27",
+            "Geraet|RS-4"};
 }
 
 TEST(Pm01Bs02, ReadsRecordsAndRewritesTheirLines) {
-    const std::string file = test::Pm02Head(Pm02HeadLines()) + test::Pm02Record(-2.5, 1.25, 3.0, "") +
+    const std::string file = test::Pm02Head(Pm02HeadLines()) +
+                             test::Pm02Record(-2.5, 1.25, 3.0, "") +
                              test::Pm02Record(4.04, 1.2501, 3.5, "Schachtdeckel  ") +
-                             test::Pm02Record(1.0, 1.2502, 3.5, "Br\xC3\xBC" "cke") + "***\r\n";
+                             test::Pm02Record(1.0, 1.2502, 3.5,
+                                              "Br\xC3\xBC"
+                                              "cke") +
+                             "***\r\n";
     CMessFahrtDaten run;
     LoadBytes(run, file);
     ASSERT_TRUE(run.IsLoaded());
@@ -102,23 +126,35 @@ TEST(Pm01Bs02, ReadsRecordsAndRewritesTheirLines) {
     EXPECT_EQ(lines[9], "-2.50 1.2500 3.00 ");
     EXPECT_EQ(lines[10], "4.00 1.2501 3.50 Schachtdeckel");
     EXPECT_EQ(lines[12], "***\r\n");  // the closing mark is not touched
-    EXPECT_EQ(run.headerText, "14.03.2026 09:30\xBF" "SBA Rottweil\xBF" "Bau\xBF" "Meier\xBF" "B\xBF" "27\xBF");
+    EXPECT_EQ(run.headerText,
+              "14.03.2026 09:30\xBF"
+              "SBA Rottweil\xBF"
+              "Bau\xBF"
+              "Meier\xBF"
+              "B\xBF"
+              "27\xBF");
 }
 
 TEST(Pm01Bs02, HeadVariants) {
     auto head = Pm02HeadLines();
-    head.erase(head.begin() + 2);               // no "Abteilung"
-    head.push_back("Pruefer|Schulz");           // a later key replaces the earlier value
-    head.push_back("|ohne Schluessel");         // "|" at the first character is no key
+    head.erase(head.begin() + 2);        // no "Abteilung"
+    head.push_back("Pruefer|Schulz");    // a later key replaces the earlier value
+    head.push_back("|ohne Schluessel");  // "|" at the first character is no key
     head.push_back("  Str.-Nr.|27a  ");
     CMessFahrtDaten run;
     LoadBytes(run, test::Pm02Head(head) + test::Pm02Record(1, 0.1, 3, "") + "***\r\n");
-    EXPECT_EQ(run.headerText, "14.03.2026 09:30\xBF" "SBA Rottweil\xBF\xBF" "Schulz\xBF" "B\xBF" "27a\xBF");
+    EXPECT_EQ(run.headerText,
+              "14.03.2026 09:30\xBF"
+              "SBA Rottweil\xBF\xBF"
+              "Schulz\xBF"
+              "B\xBF"
+              "27a\xBF");
 }
 
 TEST(Pm01Bs02, CutFileIsReadAndFlaggedIncomplete) {
     const std::string records = test::Pm02Record(1, 0.1, 3, "a") + test::Pm02Record(2, 0.2, 3, "b");
-    const std::string full = test::Pm02Head(Pm02HeadLines()) + records + test::Pm02Record(3, 0.3, 3, "Riss");
+    const std::string full =
+        test::Pm02Head(Pm02HeadLines()) + records + test::Pm02Record(3, 0.3, 3, "Riss");
     for (std::size_t cut : {full.size(), full.size() - 2, full.size() - 10, full.size() - 20}) {
         CMessFahrtDaten run;
         LoadBytes(run, full.substr(0, cut));

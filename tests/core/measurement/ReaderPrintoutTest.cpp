@@ -10,8 +10,9 @@ using test::Crlf;
 using test::LoadBytes;
 
 std::vector<std::string> Head() {
-    return {"   MESSUNG NR.  17", "vom 14.03.2026", "Dienststelle  SBA Rottweil", "Abteilung Bau",
-            "  Pruefer  Meier ", "Str.-Typ B", "Str.-Nr. 31", "Grenzwert  4,0 mm", "     -10   0  +10  +20  +30"};
+    return {"   MESSUNG NR.  17", "vom 14.03.2026",    "Dienststelle  SBA Rottweil",
+            "Abteilung Bau",      "  Pruefer  Meier ", "Str.-Typ B",
+            "Str.-Nr. 31",        "Grenzwert  4,0 mm", "     -10   0  +10  +20  +30"};
 }
 
 TEST(TextPrintout, HeadDataAndMarks) {
@@ -67,10 +68,17 @@ TEST(TextPrintout, MergesEqualStationsAndDropsTrailingZero) {
 }
 
 TEST(TextPrintout, LimitLineVariants) {
-    struct Case { const char* limitLine; int32_t limit; bool loaded; };
+    struct Case {
+        const char* limitLine;
+        int32_t limit;
+        bool loaded;
+    };
     const Case cases[] = {
-        {"Grenzwert 4,0 mm", 40, true}, {"Grenzwert 4 mm", 0, true}, {"Grenzwert 12.5", 125, true},
-        {"Grenzwert mm", 0, false}, {"Grenzwert 99999999999 9", 2147483647, true},
+        {"Grenzwert 4,0 mm", 40, true},
+        {"Grenzwert 4 mm", 0, true},
+        {"Grenzwert 12.5", 125, true},
+        {"Grenzwert mm", 0, false},
+        {"Grenzwert 99999999999 9", 2147483647, true},
     };
     for (const auto& c : cases) {
         CMessFahrtDaten run;
@@ -105,7 +113,8 @@ TEST(TextPrintout, Refusals) {
     }
     // A control-check marker after the scale line is not examined.
     CMessFahrtDaten after;
-    LoadBytes(after, Crlf({"Kopf", "Grenzwert 4,0", "-10   0  +10  +20  +30", "3 10 Rollstab - Kontrollpruefung"}));
+    LoadBytes(after, Crlf({"Kopf", "Grenzwert 4,0", "-10   0  +10  +20  +30",
+                           "3 10 Rollstab - Kontrollpruefung"}));
     EXPECT_TRUE(after.IsLoaded());
 }
 
@@ -122,7 +131,8 @@ TEST(TextPrintout, MultiTrackPrintoutShowsItsMessage) {
 
     // On line 45 it is not looked for.
     std::vector<std::string> late{"Kopf", "Grenzwert 4,0"};
-    for (int i = 0; i < 43; ++i) late.push_back(std::to_string(i) + " " + std::to_string(10 * i + 10));
+    for (int i = 0; i < 43; ++i)
+        late.push_back(std::to_string(i) + " " + std::to_string(10 * i + 10));
     late.push_back("Sp1   Sp2    Sp3");
     CMessFahrtDaten lateRun;
     LoadBytes(lateRun, Crlf(late));
@@ -130,7 +140,8 @@ TEST(TextPrintout, MultiTrackPrintoutShowsItsMessage) {
 }
 
 TEST(TextPrintout, MessfahrtDateRule) {
-    auto withVom = std::vector<std::string>{"Messfahrt", "14.03.26 Rollstab  09:30 Uhr", "Grenzwert 4,0", "3 10"};
+    auto withVom = std::vector<std::string>{"Messfahrt", "14.03.26 Rollstab  09:30 Uhr",
+                                            "Grenzwert 4,0", "3 10"};
     CMessFahrtDaten run;
     LoadBytes(run, Crlf(withVom));
     EXPECT_EQ(run.fields.date, "14.03.26 09:30");

@@ -11,8 +11,8 @@ using test::LoadBytes;
 
 TEST(FieldLists, FourFieldListWithHeadLines) {
     CMessFahrtDaten run;
-    LoadBytes(run, Crlf({"14.03.2026 09:30:15 Messung", "B 14 Stuttgart", "    ", "12,5;1,3;1;Riss, quer",
-                         "13;-0,4;0;", "Bemerkung: spaet", "14;0.2;1;x"}));
+    LoadBytes(run, Crlf({"14.03.2026 09:30:15 Messung", "B 14 Stuttgart", "    ",
+                         "12,5;1,3;1;Riss, quer", "13;-0,4;0;", "Bemerkung: spaet", "14;0.2;1;x"}));
     ASSERT_TRUE(run.IsLoaded());
     EXPECT_EQ(run.formatCode, 3);
     ASSERT_EQ(run.RawSamples().size(), 3u);
@@ -64,8 +64,13 @@ TEST(FieldLists, NumberTestOfFieldZero) {
 }
 
 std::vector<std::string> DatumHead() {
-    return {"Messprotokoll Rollstab", "Datum: 04.03.2026 Zeit: 8:05:09", "Pr\xC3\xBC" "fer: M\xC3\xBCller;;",
-            "Strasse:;K 7031", "Gesamtl\xE4nge: 400 m", "Station;H\xC3\xB6he;Grenze;Kommentar;Breite;Geschw. km/h",
+    return {"Messprotokoll Rollstab",
+            "Datum: 04.03.2026 Zeit: 8:05:09",
+            "Pr\xC3\xBC"
+            "fer: M\xC3\xBCller;;",
+            "Strasse:;K 7031",
+            "Gesamtl\xE4nge: 400 m",
+            "Station;H\xC3\xB6he;Grenze;Kommentar;Breite;Geschw. km/h",
             "Einheit;mm;mm;;m;km/h"};
 }
 
@@ -96,8 +101,9 @@ TEST(DatumList, ReadsColumnsByTitle) {
     EXPECT_TRUE(b.HasSpeed());
     EXPECT_EQ(run.GetLimit(), 0);
     EXPECT_EQ(run.FileLines()[1], "Datum: 04.03.2026 08:05:09");
-    EXPECT_EQ(run.headerText, "Datum: 04.03.2026 08:05:09\xBF" + text::W("Prüfer: Müller") + "\xBF" +
-                                  "Strasse:K 7031\xBF" + text::W("Gesamtlänge: 400 m") + "\xBF");
+    EXPECT_EQ(run.headerText, "Datum: 04.03.2026 08:05:09\xBF" + text::W("Prüfer: Müller") +
+                                  "\xBF" + "Strasse:K 7031\xBF" + text::W("Gesamtlänge: 400 m") +
+                                  "\xBF");
 }
 
 TEST(DatumList, DefaultColumnsAndSecondDatePattern) {

@@ -46,7 +46,10 @@ TEST(Messung, CommentRule) {
     EXPECT_FALSE(empty.marked);
 
     MESSUNG utf8;
-    utf8.SetComment("Br\xC3\xBC" "ckenfuge \xC3\x84nderung Stra\xC3\x9F" "e");
+    utf8.SetComment(
+        "Br\xC3\xBC"
+        "ckenfuge \xC3\x84nderung Stra\xC3\x9F"
+        "e");
     EXPECT_EQ(utf8.comment, text::W("Brückenfuge Änderung Straße"));
 }
 
@@ -164,7 +167,8 @@ TEST(Run, SaturatingArithmetic) {
     CMessFahrtDaten mirrored = RunWithStations({-kMax, kMax});
     mirrored.kilometrage = "0;0";
     mirrored.ApplyKilometrage();
-    EXPECT_EQ(mirrored.RawSamples()[1].station, -kMax);  // shifted to kMax (saturated), then mirrored
+    EXPECT_EQ(mirrored.RawSamples()[1].station,
+              -kMax);  // shifted to kMax (saturated), then mirrored
 }
 
 TEST(Run, StationPairAndRawText) {
@@ -196,7 +200,9 @@ TEST(Run, StationPairAndRawText) {
 }
 
 TEST(KopfdatenLeser, PositionalAndLabelledModes) {
-    CKopfdatenLeser positional("10.03.2026 08:12\xBF" "SBA\xBF\xBF Meier \xBF");
+    CKopfdatenLeser positional(
+        "10.03.2026 08:12\xBF"
+        "SBA\xBF\xBF Meier \xBF");
     EXPECT_FALSE(positional.IsLabelled());
     const auto e0 = positional.Next();
     EXPECT_EQ(e0.label, "Messzeitpunkt");
@@ -214,7 +220,10 @@ TEST(KopfdatenLeser, PositionalAndLabelledModes) {
     EXPECT_EQ(e6.label, "");
     EXPECT_EQ(e6.value, "");
 
-    CKopfdatenLeser labelled("Datum: 10.03.2026\xBF" "Strasse: B 27\xBF" "ohne Doppelpunkt");
+    CKopfdatenLeser labelled(
+        "Datum: 10.03.2026\xBF"
+        "Strasse: B 27\xBF"
+        "ohne Doppelpunkt");
     EXPECT_TRUE(labelled.IsLabelled());
     const auto l0 = labelled.Next();
     EXPECT_EQ(l0.label, "Datum:");
@@ -224,7 +233,7 @@ TEST(KopfdatenLeser, PositionalAndLabelledModes) {
     EXPECT_EQ(l2.label, "");
     EXPECT_EQ(l2.value, "ohne Doppelpunkt");
 
-    EXPECT_FALSE(CKopfdatenLeser("Abc: x").IsLabelled());   // three letters only
+    EXPECT_FALSE(CKopfdatenLeser("Abc: x").IsLabelled());     // three letters only
     EXPECT_FALSE(CKopfdatenLeser("Datum : x").IsLabelled());  // colon must follow directly
 }
 

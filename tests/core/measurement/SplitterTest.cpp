@@ -1,8 +1,7 @@
-#include "measurement/FileSplitter.h"
-
 #include <gtest/gtest.h>
 
 #include "core/measurement/Pm02Builder.h"
+#include "measurement/FileSplitter.h"
 
 namespace nivora {
 namespace {
@@ -38,7 +37,8 @@ TEST(RecordMode, RecordsKeepLfBytesAndLineEnds) {
     const std::string rec = test::Pm02Record(0.0, 1.0, 3.0, "Riss");
     std::string withLf = rec;
     withLf[10] = '\n';
-    const std::string file = test::Pm02Head({"Pruefer|Meier"}) + withLf + rec + "***\r\nnachher\r\n";
+    const std::string file =
+        test::Pm02Head({"Pruefer|Meier"}) + withLf + rec + "***\r\nnachher\r\n";
     const Lines lines = SplitRecordMode(file);
     ASSERT_EQ(lines.size(), 6u);
     EXPECT_EQ(lines[0], "PM01BS02\r\n");

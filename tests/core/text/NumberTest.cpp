@@ -1,5 +1,3 @@
-#include "text/Number.h"
-
 #include <gtest/gtest.h>
 
 #include <clocale>
@@ -7,17 +5,33 @@
 #include <limits>
 
 #include "text/Cp1252.h"
+#include "text/Number.h"
 #include "text/Scan.h"
 
 namespace nivora::text {
 namespace {
 
 TEST(Number, ParseDoubleLikeStrtodInCLocale) {
-    struct Case { const char* text; double value; std::size_t used; };
+    struct Case {
+        const char* text;
+        double value;
+        std::size_t used;
+    };
     const Case cases[] = {
-        {"12.5", 12.5, 4}, {"  -3.25x", -3.25, 7}, {"+.5", 0.5, 3}, {"1e3", 1000, 3},
-        {"1e", 1, 1}, {"1e+", 1, 1}, {"5.", 5, 2}, {".", 0, 0}, {"abc", 0, 0}, {"", 0, 0},
-        {"0x10", 16, 4}, {"0x", 0, 1}, {"12,5", 12, 2}, {"-", 0, 0},
+        {"12.5", 12.5, 4},
+        {"  -3.25x", -3.25, 7},
+        {"+.5", 0.5, 3},
+        {"1e3", 1000, 3},
+        {"1e", 1, 1},
+        {"1e+", 1, 1},
+        {"5.", 5, 2},
+        {".", 0, 0},
+        {"abc", 0, 0},
+        {"", 0, 0},
+        {"0x10", 16, 4},
+        {"0x", 0, 1},
+        {"12,5", 12, 2},
+        {"-", 0, 0},
         {"1234567890123456789012345678901234567890", 1.2345678901234568e39, 40},
     };
     for (const auto& c : cases) {
@@ -69,7 +83,11 @@ TEST(Number, PaddedIntegersLikePrintf) {
 }
 
 TEST(Scan, PatternsOfTheFileFormats) {
-    struct Case { const char* input; const char* pattern; int count; };
+    struct Case {
+        const char* input;
+        const char* pattern;
+        int count;
+    };
     const Case cases[] = {
         {"01.02.2024 10:15", "%2d.%2d.%4d %2d:%2d", 5},
         {"1.2.2024 8:05 mehr Text", "%2d.%2d.%4d %2d:%2d", 5},
@@ -89,7 +107,8 @@ TEST(Scan, PatternsOfTheFileFormats) {
         {"4", "%d%d", 1},
         {"+", "%d", 0},
     };
-    for (const auto& c : cases) EXPECT_EQ(Scan(c.input, c.pattern).count, c.count) << c.input << " / " << c.pattern;
+    for (const auto& c : cases)
+        EXPECT_EQ(Scan(c.input, c.pattern).count, c.count) << c.input << " / " << c.pattern;
     const auto r = Scan("-1.2.2024 10:15", "%2d.%2d.%4d %2d:%2d");
     ASSERT_EQ(r.count, 5);
     EXPECT_EQ(r.ints[0], -1);
@@ -108,8 +127,12 @@ TEST(Cp1252, EveryByteRoundTripsThroughUtf8) {
 }
 
 TEST(Cp1252, LiteralHelperGivesCodePageBytes) {
-    EXPECT_EQ(W("Prüfer"), "Pr\xFC" "fer");
-    EXPECT_EQ(W("Meßdatensätze"), "Me\xDF" "datens\xE4tze");
+    EXPECT_EQ(W("Prüfer"),
+              "Pr\xFC"
+              "fer");
+    EXPECT_EQ(W("Meßdatensätze"),
+              "Me\xDF"
+              "datens\xE4tze");
     EXPECT_EQ(W("€"), "\x80");
 }
 

@@ -1,8 +1,7 @@
-#include "text/TextTable.h"
-
 #include <gtest/gtest.h>
 
 #include "text/Cp1252.h"
+#include "text/TextTable.h"
 
 namespace nivora {
 namespace {
@@ -11,8 +10,12 @@ TEST(TextTable, BuiltInGermanTexts) {
     const CTextTabelle table;
     EXPECT_EQ(table.GetText("PLOTPAGE_ENCLOSURE", true), "Anlage :");
     EXPECT_EQ(table.GetText("PLOTPAGE_ENCLOSURE"), "Anlage");
-    EXPECT_EQ(table.GetText("PLOTPAGE_TESTED_BY"), "Pr\xFC" "fer");
-    EXPECT_EQ(table.GetText("PLOTPAGE_SCALE_LEVEL"), "Ma\xDF" "stab H\xF6he");
+    EXPECT_EQ(table.GetText("PLOTPAGE_TESTED_BY"),
+              "Pr\xFC"
+              "fer");
+    EXPECT_EQ(table.GetText("PLOTPAGE_SCALE_LEVEL"),
+              "Ma\xDF"
+              "stab H\xF6he");
     EXPECT_EQ(table.GetText("PLOTPAGE_PAGE_A_OF_B"), "Seite %%A%% von %%B%%");
     EXPECT_EQ(table.GetText("KEY"), "DE");
     EXPECT_EQ(table.GetText("LANGUAGE_NAME"), "German");
@@ -29,11 +32,11 @@ TEST(TextTable, LanguageFileReplacesByItsThirdGroup) {
 
     CTextTabelle edited;
     edited.LoadLanguageText(
-        "{PLOTPAGE_FILES}{Dateien}\r\n"       // two groups: emptied
-        "{}{ohne}{Schluessel}\n"               // empty key: ignored
-        "\n"                                   // an empty line does not end the file
+        "{PLOTPAGE_FILES}{Dateien}\r\n"  // two groups: emptied
+        "{}{ohne}{Schluessel}\n"         // empty key: ignored
+        "\n"                             // an empty line does not end the file
         "{NEU}{x}{Neuer Text}\n"
-        "{PLOTPAGE_DATE}{a}{Messdatum\n");     // unclosed third group reads as empty
+        "{PLOTPAGE_DATE}{a}{Messdatum\n");  // unclosed third group reads as empty
     EXPECT_EQ(edited.GetText("PLOTPAGE_FILES"), "");
     EXPECT_EQ(edited.GetText("PLOTPAGE_FILES", true), "");
     EXPECT_EQ(edited.GetText("NEU"), "Neuer Text");

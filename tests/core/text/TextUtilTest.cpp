@@ -1,6 +1,6 @@
-#include "text/TextUtil.h"
-
 #include <gtest/gtest.h>
+
+#include "text/TextUtil.h"
 
 namespace nivora::text {
 namespace {
@@ -12,7 +12,10 @@ TEST(TextUtil, FindTextAndNoCase) {
     EXPECT_EQ(FindText("abc", "a", 9), -1);
     EXPECT_EQ(FindText("abc", "Abc", 0), -1);
     EXPECT_EQ(FindTextNoCase("xxABC", "abc", 0), 2);
-    EXPECT_EQ(FindTextNoCase("Stra\xDF" "e \xE4", "\xC4", 0), 7);  // code-page letters fold too
+    EXPECT_EQ(FindTextNoCase("Stra\xDF"
+                             "e \xE4",
+                             "\xC4", 0),
+              7);  // code-page letters fold too
 }
 
 TEST(TextUtil, ReplaceTextNeverSearchesInsertedText) {
@@ -28,15 +31,22 @@ TEST(TextUtil, ReplaceTextNeverSearchesInsertedText) {
 }
 
 TEST(TextUtil, FieldsAndCounts) {
-    struct Case { const char* text; const char* sep; int n; const char* field; };
+    struct Case {
+        const char* text;
+        const char* sep;
+        int n;
+        const char* field;
+    };
     const Case cases[] = {
-        {"a|b", "|", 0, "a"}, {"a|b", "|", 1, "b"}, {"a|b", "|", 2, ""}, {"a|b", "|", 7, ""},
-        {"a||c", "|", 1, ""}, {"a||c", "|", 2, "c"}, {"abc", "|", 0, "abc"}, {"", "|", 0, ""},
-        {"x<>y<>z", "<>", 2, "z"}, {"a|b", "|", -1, ""},
+        {"a|b", "|", 0, "a"},   {"a|b", "|", 1, "b"}, {"a|b", "|", 2, ""},
+        {"a|b", "|", 7, ""},    {"a||c", "|", 1, ""}, {"a||c", "|", 2, "c"},
+        {"abc", "|", 0, "abc"}, {"", "|", 0, ""},     {"x<>y<>z", "<>", 2, "z"},
+        {"a|b", "|", -1, ""},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(GetField(c.text, c.sep, c.n), c.field) << c.text << " " << c.n;
-        if (std::string_view(c.sep).size() == 1) EXPECT_EQ(GetCharField(c.text, c.sep[0], c.n), c.field);
+        if (std::string_view(c.sep).size() == 1)
+            EXPECT_EQ(GetCharField(c.text, c.sep[0], c.n), c.field);
     }
     EXPECT_EQ(CountFields("a|b|", "|"), 3);
     EXPECT_EQ(CountFields("", "|"), 1);
