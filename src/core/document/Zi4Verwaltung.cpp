@@ -58,6 +58,7 @@ constexpr const char* kNrDiagrammeKey = "ANLAGENNUMMER_DIAGRAMMSEITEN";
 void CZi4Verwaltung::Reset() {
     m_fileExisted = true;
     m_keys.clear();
+    m_sectionCache.clear();
     m_settings.ResetToDefaults();
     m_roadSurface = 0;
     m_lengthScale = 400;

@@ -6,7 +6,10 @@
 #include <map>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
+#include "document/Abschnitt.h"
 #include "text/Einstellungen.h"
 
 namespace nivora {
@@ -60,6 +63,25 @@ class CZi4Verwaltung {
     // Sets a per-run key for each setting that differs from its default.
     void StoreSettingsInKeys(const CEinstellungen& settings);
 
+    // Route sections, all read from ABSCHNITTE and MANUVONBIS.
+    void RebuildSectionCache();
+    int GetSectionCount() const;
+    ABSCHNITT GetSection(int i) const;
+    const std::vector<ABSCHNITT>& SectionCache() const { return m_sectionCache; }
+    struct SectionHit {
+        bool found = false;
+        int index = -1;
+        int32_t width = 0;
+        int32_t limit = 0;
+        double factorK = 0.0;
+        double unitPrice = 0.0;
+        bool evaluate = false;
+    };
+    SectionHit FindSectionAt(int32_t station);
+    // Section number (from 1) and width (cm) at a station; (0, 0) without sections.
+    std::pair<int, int> GetSectionNumberAndWidth(int32_t station) const;
+    std::string GetLimitProfile(int32_t a, int32_t b);
+
   private:
     void Reset();
     void ApplyReadKeys();
@@ -72,6 +94,7 @@ class CZi4Verwaltung {
     bool m_fileExisted = false;
     std::string m_filePath;
     std::map<std::string, std::string> m_keys;
+    std::vector<ABSCHNITT> m_sectionCache;
 };
 
 }  // namespace nivora

@@ -1,0 +1,86 @@
+#pragma once
+// Route sections: stretches of the evaluated range with their own width,
+// limit, factor k, unit price and road surface. A section is stored by the
+// station at which it begins; it ends where the next one begins.
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace nivora {
+
+class CMessFahrtDaten;
+
+// The section record of the section list and of the run's section services.
+struct Abschnitt {
+    int firstIndex = 0;  // first working sample of the section
+    int endIndex = 0;    // one past its last sample
+    int32_t from = 0;    // dm
+    int32_t to = 0;      // dm
+    int32_t width = 0;   // cm
+    int32_t limit = 0;   // tenths of a millimetre; 0: no limit
+    int32_t value3 = 10;
+    std::string factorK;
+    std::string unitPrice;
+    bool evaluate = true;
+    std::string roadSurface;
+    std::string meanSpeed, stdDev, vark;
+
+    // "%d|%d|%s|%d|%s|%s|%d|%s|%s|%s|%s", the limit empty when not above 0.
+    std::string Encode() const;
+    void Decode(std::string_view text);
+    bool Contains(int32_t station) const;
+    // "%s|%s|%s" of mean speed, standard deviation and VarK.
+    std::string StatisticsText() const;
+};
+
+class AbschnittListe {
+  public:
+    void Decode(std::string_view text, int32_t rangeFrom, int32_t rangeTo);
+    std::string Encode() const;
+    void Normalize();
+    void UpdateStatistics(const CMessFahrtDaten& run);
+
+    std::vector<Abschnitt> sections;
+    int32_t rangeFrom = 0;
+    int32_t rangeTo = 0;
+    bool ascending = true;
+};
+
+// The record of the section cache, decoded from ABSCHNITTE.
+struct ABSCHNITT {
+    int32_t from = 0;
+    int32_t to = 0;
+    int32_t width = 0;
+    int32_t limit = 0;  // 0 when the section is not evaluated
+    int32_t value3 = 0;
+    double factorK = 0.0;
+    double unitPrice = 0.0;
+    bool evaluate = false;
+    std::string roadSurface, meanSpeed, stdDev, vark;
+};
+
+// Statistics of the working samples of a section; exclusions (may be null)
+// leave out the samples that lie in sections that are not evaluated.
+void ComputeSpeedStatistics(const CMessFahrtDaten& run, Abschnitt& section,
+                            const AbschnittListe* exclusions);
+// Finds the sample indices of a section from its stations, then its statistics.
+void LocateSection(const CMessFahrtDaten& run, Abschnitt& section);
+// The whole run as one section record with its statistics.
+void WholeRunStatistics(const CMessFahrtDaten& run, Abschnitt& whole,
+                        const AbschnittListe* exclusions);
+// Default sections from the changes of width and limit along the run.
+void BuildDefaultSections(const CMessFahrtDaten& run, Abschnitt& whole, AbschnittListe& list);
+
+// The route sections of a run when it is opened: built from the run when
+// ABSCHNITTE is empty, else clipped to the range and matched to the run.
+struct SectionsAtOpening {
+    std::string abschnitte;
+    std::string statges;  // empty optional meaning: unchanged
+    bool statgesChanged = false;
+};
+SectionsAtOpening ComputeSectionsAtOpening(const CMessFahrtDaten& run,
+                                           const std::string& abschnitte, int32_t rangeFrom,
+                                           int32_t rangeTo);
+
+}  // namespace nivora

@@ -1,0 +1,111 @@
+// The route-section queries of the state object: the section cache, the
+// section at a station, the section lookup of the evaluation and the limit
+// profile of the diagram.
+#include <algorithm>
+
+#include "document/KeyEncodings.h"
+#include "document/Zi4Verwaltung.h"
+#include "text/Number.h"
+#include "text/TextUtil.h"
+
+namespace nivora {
+
+using text::GetCharField;
+
+void CZi4Verwaltung::RebuildSectionCache() {
+    m_sectionCache.clear();
+    for (const auto& g : BracketGroups(GetValue("ABSCHNITTE", ""))) {
+        ABSCHNITT r;
+        r.evaluate = GetCharField(g, '|', 6) == "1";
+        r.from = text::ToInt(GetCharField(g, '|', 0));
+        r.width = text::ToInt(GetCharField(g, '|', 1));
+        r.limit = r.evaluate ? text::ToInt(GetCharField(g, '|', 2)) : 0;
+        r.value3 = text::ToInt(GetCharField(g, '|', 3));
+        r.factorK = text::ToDouble(GetCharField(g, '|', 4));
+        r.unitPrice = text::ReadNumber(GetCharField(g, '|', 5));
+        r.roadSurface = GetCharField(g, '|', 7);
+        r.meanSpeed = GetCharField(g, '|', 8);
+        r.stdDev = GetCharField(g, '|', 9);
+        r.vark = GetCharField(g, '|', 10);
+        m_sectionCache.push_back(std::move(r));
+    }
+    if (m_sectionCache.empty()) return;
+    int32_t from = 0, to = 0;
+    GetManuVonBis(from, to);
+    m_sectionCache.front().from = from;
+    for (std::size_t i = 0; i + 1 < m_sectionCache.size(); ++i)
+        m_sectionCache[i].to = m_sectionCache[i + 1].from;
+    m_sectionCache.back().to = to;
+}
+
+int CZi4Verwaltung::GetSectionCount() const {
+    return static_cast<int>(BracketGroups(GetValue("ABSCHNITTE", "")).size());
+}
+
+ABSCHNITT CZi4Verwaltung::GetSection(int i) const {
+    if (i < 0 || i >= static_cast<int>(m_sectionCache.size())) return ABSCHNITT{};
+    return m_sectionCache[static_cast<std::size_t>(i)];
+}
+
+CZi4Verwaltung::SectionHit CZi4Verwaltung::FindSectionAt(int32_t station) {
+    RebuildSectionCache();
+    SectionHit hit;
+    for (std::size_t i = 0; i < m_sectionCache.size(); ++i) {
+        const ABSCHNITT& r = m_sectionCache[i];
+        hit.limit = r.limit;
+        if (std::min(r.from, r.to) <= station && station <= std::max(r.from, r.to)) {
+            hit.found = true;
+            hit.index = static_cast<int>(i);
+            hit.width = r.width;
+            hit.factorK = r.factorK;
+            hit.unitPrice = r.unitPrice;
+            hit.evaluate = r.evaluate;
+            break;
+        }
+    }
+    return hit;
+}
+
+std::pair<int, int> CZi4Verwaltung::GetSectionNumberAndWidth(int32_t station) const {
+    int32_t from = 0, to = 0;
+    GetManuVonBis(from, to);
+    const bool ascending = from < to;
+    const auto groups = BracketGroups(GetValue("ABSCHNITTE", ""));
+    if (groups.empty()) return {0, 0};
+    std::vector<int32_t> begin, width;
+    for (const auto& g : groups) {
+        begin.push_back(text::ToInt(GetCharField(g, '|', 0)));
+        width.push_back(text::ToInt(GetCharField(g, '|', 1)));
+    }
+    for (std::size_t i = 1; i < groups.size(); ++i)
+        if ((ascending && begin[i] >= station) || (!ascending && station >= begin[i]))
+            return {static_cast<int>(i), width[i - 1]};
+    return {static_cast<int>(groups.size()), width.back()};
+}
+
+std::string CZi4Verwaltung::GetLimitProfile(int32_t a, int32_t b) {
+    RebuildSectionCache();
+    const int32_t lo = std::min(a, b), hi = std::max(a, b);
+    std::string out;
+    auto absRem20 = [](long long d) { return static_cast<int>((d < 0 ? -d : d) % 20); };
+    for (const ABSCHNITT& r : m_sectionCache) {
+        const int32_t slo = std::min(r.from, r.to), shi = std::max(r.from, r.to);
+        if (!(shi >= lo && slo <= hi)) continue;
+        const int32_t x1 = std::max(slo, lo), x2 = std::min(shi, hi);
+        const std::string xs = std::to_string(x1) + ";" + std::to_string(x2) + ";";
+        out += "[g;" + xs + std::to_string(r.limit) + "]";
+        if (r.limit > 0) {
+            const int p = a < b ? absRem20(static_cast<long long>(slo) - x1)
+                                : absRem20(static_cast<long long>(shi) - x2);
+            const int q = absRem20(static_cast<long long>(r.from) - x1) / 10;
+            out += "[r;" + xs + std::to_string(p) + ";" + std::to_string(q) + "]";
+        }
+    }
+    for (std::size_t i = 1; i < m_sectionCache.size(); ++i) {
+        const int32_t f = m_sectionCache[i].from;
+        if (lo <= f && f < hi) out += "[w;" + std::to_string(f) + "]";
+    }
+    return out;
+}
+
+}  // namespace nivora
