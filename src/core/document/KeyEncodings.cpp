@@ -7,25 +7,20 @@ namespace nivora {
 
 std::vector<std::string> BracketGroups(std::string_view value) {
     std::vector<std::string> groups;
-    // Nested "[" make groups overlap ("[[[...]" gives ever shorter copies of
-    // the same text); a budget keeps that linear in the value's size, while
-    // a well-formed list never comes near it.
     std::size_t budget = 4 * value.size() + 65536;
-    std::size_t from = 0;
-    std::size_t close = 0;  // the next "]" after the current "[" never moves back
-    while (true) {
-        const auto open = value.find('[', from);
-        if (open == std::string_view::npos) break;
-        if (close <= open) close = value.find(']', open + 1);
-        if (close == std::string_view::npos) break;
-        if (close == open + 1) break;  // an empty group ends the list
-        const std::size_t length = close - open - 1;
-        if (length > budget) break;
-        budget -= length;
-        groups.emplace_back(value.substr(open + 1, length));
-        from = open + 1;
-    }
+    ForEachBracketGroup(value, [&](std::size_t begin, std::size_t end) {
+        if (end - begin > budget) return false;
+        budget -= end - begin;
+        groups.emplace_back(value.substr(begin, end - begin));
+        return true;
+    });
     return groups;
+}
+
+int CountBracketGroups(std::string_view value) {
+    long long n = 0;
+    ForEachBracketGroup(value, [&n](std::size_t, std::size_t) { return ++n < 2147483647; });
+    return static_cast<int>(n);
 }
 
 std::string BracketGroup(std::string_view value, int n) {
@@ -66,11 +61,28 @@ std::string EscapeListText(std::string_view t) {
 }
 
 std::string UnescapeListText(std::string_view t) {
-    std::string s(t);
-    text::ReplaceText(s, "#underscore#", "_", true);
-    text::ReplaceText(s, "#lo#", "<", true);
-    text::ReplaceText(s, "#gt#", ">", true);
-    return s;
+    // Left to right, so that a text like "<underscore>" comes back as typed:
+    // replacing the codes one after the other would find "#underscore#"
+    // inside "#lo#underscore#gt#".
+    static constexpr struct {
+        std::string_view code;
+        char plain;
+    } kCodes[] = {{"#underscore#", '_'}, {"#lo#", '<'}, {"#gt#", '>'}};
+    std::string out;
+    out.reserve(t.size());
+    for (std::size_t i = 0; i < t.size();) {
+        bool decoded = false;
+        if (t[i] == '#')
+            for (const auto& c : kCodes)
+                if (t.substr(i, c.code.size()) == c.code) {
+                    out += c.plain;
+                    i += c.code.size();
+                    decoded = true;
+                    break;
+                }
+        if (!decoded) out += t[i++];
+    }
+    return out;
 }
 
 TextWithAttribute ReadTextWithAttribute(std::string_view field) {

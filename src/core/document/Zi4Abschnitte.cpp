@@ -39,7 +39,7 @@ void CZi4Verwaltung::RebuildSectionCache() {
 }
 
 int CZi4Verwaltung::GetSectionCount() const {
-    return static_cast<int>(BracketGroups(GetValue("ABSCHNITTE", "")).size());
+    return CountBracketGroups(GetValue("ABSCHNITTE", ""));
 }
 
 ABSCHNITT CZi4Verwaltung::GetSection(int i) const {

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "evaluation/ReportText.h"
 #include "text/Number.h"
+#include "text/ReportText.h"
 #include "text/TextUtil.h"
 
 namespace nivora {

@@ -1,7 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "document/UeberschreitungsListe.h"
 #include "evaluation/AuswertungsSeiten.h"
-#include "evaluation/ReportText.h"
+#include "text/ReportText.h"
 
 namespace nivora {
 namespace {
@@ -190,6 +191,46 @@ TEST(MarkerLine, ReaderDefaultsAndSplitRules) {
     EXPECT_EQ(m.at("VON"), "0");    // after the empty item nothing is read
     EXPECT_EQ(m.at("SUMMEPQGES"), "-1");
     EXPECT_EQ(ReadMarkerLine("ENDE").at("LFDNR_ABSCHNITT"), "-1");
+}
+
+}  // namespace
+}  // namespace nivora
+
+namespace nivora {
+namespace {
+
+TEST(AuswertungsSeiten, HostileRemarkFromTheExceedanceList) {
+    UeberschreitungsListe list;
+    list.Load(true, "[1000;52;5;1;1;1;;12.3;;]", "",
+              "[1000\xBFRiss|quer >>> <<<x\xBF"
+              "1]",
+              0);
+    std::vector<std::string> lines;
+    list.AppendReportLines(lines);
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_EQ(lines[0],
+              "<<<1000|5|25|Riss\xA6quer \x9B\x9B\x9B \x8B\x8B\x8Bx\xBF"
+              "1|1||12.3>>>");
+    CAuswertungsSeiten pages;
+    pages.Build(Input({Section(0, 2000)}), lines);
+    EXPECT_EQ(pages.GetPageCount(), 1);
+    const auto m = ReadMarkerLine(pages.GetLine(1));
+    EXPECT_EQ(m.at("SUMMEPQ"), "25");  // the counted flag is still field 4
+    EXPECT_EQ(pages.GetLine(0).substr(pages.GetLine(0).size() - 13), "<<<1|350|1>>>");
+    // An ordinary remark stays byte for byte.
+    UeberschreitungsListe plain;
+    plain.Load(true, "[1000;52;5;1;1;1;;12.3;;]", "",
+               "[1000\xBF"
+               "Br\xFC"
+               "cke{{CRLF}}links\xBF"
+               "0]",
+               0);
+    lines.clear();
+    plain.AppendReportLines(lines);
+    EXPECT_EQ(lines[0],
+              "<<<1000|5|25|Br\xFC"
+              "cke{{CRLF}}links\xBF"
+              "0|1||12.3>>>");
 }
 
 }  // namespace

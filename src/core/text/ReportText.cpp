@@ -1,4 +1,4 @@
-#include "evaluation/ReportText.h"
+#include "text/ReportText.h"
 
 namespace nivora {
 namespace {
