@@ -1,0 +1,194 @@
+#include "document/NivoraDoc.h"
+
+#include "document/Abschnitt.h"
+#include "document/ComparisonPath.h"
+#include "platform/FileSystem.h"
+#include "platform/MessageSink.h"
+#include "text/Cp1252.h"
+#include "text/Number.h"
+#include "text/TextUtil.h"
+
+namespace nivora {
+namespace {
+
+void Show(const DocumentServices& s, const std::string& text, MessageIcon icon) {
+    if (s.messages) s.messages->Show(text, icon, MessageButtons::Ok);
+}
+
+std::string Metres(double dm) { return text::FormatFixed(dm / 10.0, 1); }
+
+}  // namespace
+
+std::string CNivoraDoc::IncompleteRunMessage(int32_t rangeStart, int32_t rangeEnd) {
+    const long long length = static_cast<long long>(rangeEnd) - rangeStart;
+    return text::W("Achtung!\n\n") +
+           text::W("Die Messreihe ist eventuell unvollständig bzw. wurde abgebrochen.\n") +
+           text::W("Es stehen  ") + Metres(static_cast<double>(length < 0 ? -length : length)) +
+           text::W(" m  Messwerte zur Verfügung, von Station  ") + Metres(rangeStart) + "  bis  " +
+           Metres(rangeEnd) + ".";
+}
+
+std::string CNivoraDoc::InconsistentStateMessage(const std::string& statePath) {
+    return "Fehler die Datei:\r\n  " + text::Utf8ToCp1252(statePath) +
+           text::W(" enthält inkonsistente Daten.");
+}
+
+const CMessFahrtDaten& CNivoraDoc::ComparisonRun(int n) const {
+    return m_comparison[static_cast<std::size_t>(n >= 1 && n <= kComparisonRuns ? n - 1 : 0)];
+}
+
+CNivoraDoc::OpenResult CNivoraDoc::OpenFile(const std::string& path,
+                                            const DocumentServices& services) {
+    const auto bytes = ReadFileBytes(path);
+    if (!bytes) {
+        Show(services, text::W("Fehler beim Öffnen des Dokuments."), MessageIcon::Warning);
+        return OpenResult::Failed;
+    }
+    DiscardContents();
+    if (bytes->empty()) {
+        // An empty file is not read at all: no run data, no state file.
+        m_filePath = path;
+        m_empty = true;
+        return OpenResult::Opened;
+    }
+    if (!LoadFromFile(*bytes, path, services)) {
+        Show(services, "Unerwartetes Dateiformat.", MessageIcon::Warning);
+        DiscardContents();
+        return OpenResult::Refused;
+    }
+    return OpenResult::Opened;
+}
+
+bool CNivoraDoc::LoadFromFile(std::string_view bytes, const std::string& path,
+                              const DocumentServices& services) {
+    m_empty = false;
+    m_firstLoadShown = false;
+    if (services.wait) services.wait->Show("Moment bitte ...");
+    struct CloseWait {
+        IWaitWindow* w;
+        ~CloseWait() {
+            if (w) w->Close();
+        }
+    } closeWait{services.wait};
+
+    m_state.ReadFile(StatePathFor(path), services.appSettings);
+    ReadContext context;
+    context.messages = services.messages;
+    m_run.Load(bytes, path, context);
+    if (!m_run.IsLoaded()) return false;
+
+    if (!m_state.FileExisted()) {
+        m_firstLoadShown = true;
+        AcceptingFirstLoadDialog accept;
+        IFirstLoadDialog& dialog = services.firstLoad ? *services.firstLoad : accept;
+        const FirstLoadAnswer answer = dialog.Ask(m_run.RangeStart(), m_run.RangeEnd());
+        if (answer.mirror) m_state.SetValue("BOOL_SPIEGELN", "1");
+        if (!answer.kilometrage.empty())
+            m_state.SetValue("KILOMETRIERUNG_ANGEPASST", answer.kilometrage);
+    }
+
+    m_run.reverseOrder = m_state.GetSpiegeln();
+    m_run.kilometrage = m_state.GetValue("KILOMETRIERUNG_ANGEPASST", "");
+    m_run.ApplyKilometrage();
+
+    if (!m_state.FileExisted() && m_run.IsIncomplete())
+        Show(services, IncompleteRunMessage(m_run.RangeStart(), m_run.RangeEnd()),
+             MessageIcon::Warning);
+
+    ApplyEvaluatedRange();
+
+    int32_t von = 0, bis = 0;
+    m_state.GetManuVonBis(von, bis);
+    const SectionsAtOpening sections =
+        ComputeSectionsAtOpening(m_run, m_state.GetValue("ABSCHNITTE", ""), von, bis);
+    m_state.SetValue("ABSCHNITTE", sections.abschnitte);
+    if (sections.statgesChanged) m_state.SetValue("STATGES", sections.statges);
+
+    m_run.ShiftStations(m_state.GetDezimeterOffset());
+    if (m_state.GetValue("KOPFDATEN", "").empty() && !m_run.headerText.empty())
+        m_state.SetValue("KOPFDATEN", m_run.headerText);
+    m_run.SetCorrection(m_state.GetKalibrierwert());
+
+    if (!m_state.CheckIdentification()) {
+        const std::string message = InconsistentStateMessage(m_state.GetFilePath());
+        for (const char* key :
+             {"UBERSCHRIFT_ZEILE_1", "UBERSCHRIFT_ZEILE_2", "UBERSCHRIFT_ZEILE_3", "STERNTEXTE"})
+            m_state.SetValue(key, "");
+        Show(services, message, MessageIcon::Error);
+    }
+
+    LoadComparisonRuns(services);
+    m_texts.Load(m_run, m_state.GetValue("STERNTEXTE", ""), m_state.GetValue("FREIETEXTE", ""),
+                 m_state.GetValue("BEREICHSTEXTE", ""),
+                 m_state.GetValue("BEREICHOHNEERKENNUNGDATEN", ""));
+
+    m_filePath = path;
+    const auto slash = path.find_last_of("/\\");
+    m_fileName = slash == std::string::npos ? path : path.substr(slash + 1);
+
+    m_exceedances.Load(m_run.IsAscending(), m_state.GetValue("UEBERSCHREITUNGSDATEN_1", ""),
+                       m_state.GetValue("UEBERSCHREITUNGSDATEN_2", ""),
+                       m_state.GetValue("UEBERSCHREITUNGSDATEN_4", ""),
+                       services.appSettings.waerung);
+    m_state.RebuildSectionCache();
+    return true;
+}
+
+void CNivoraDoc::ApplyEvaluatedRange() {
+    int32_t von = 0, bis = 0;
+    m_state.GetManuVonBis(von, bis);
+    const int32_t start = m_run.RangeStart(), end = m_run.RangeEnd();
+    if (von == -1 && bis == -1) {
+        von = start;
+        bis = end;
+        m_state.SetManuVonBis(von, bis);
+    }
+    // The full edition stored the last sample's station; the range ends one past it.
+    if (von < bis) {
+        if (bis == text::SatSub(end, 1)) m_state.SetManuVonBis(von, end);
+    } else if (von == text::SatSub(start, 1)) {
+        m_state.SetManuVonBis(start, bis);
+    }
+    m_state.GetManuVonBis(von, bis);
+    m_run.SetRange(von, bis);
+}
+
+void CNivoraDoc::LoadComparisonRuns(const DocumentServices& services) {
+    const bool spiegeln = m_state.GetSpiegeln();
+    for (int n = 1; n <= kComparisonRuns; ++n) {
+        CMessFahrtDaten& run = m_comparison[static_cast<std::size_t>(n - 1)];
+        run.ClearSamples();
+        run.reverseOrder = false;
+        const std::string suffix = std::to_string(n);
+        const std::string path = m_state.GetValue("VGL_PATH_" + suffix, "");
+        run.comparisonOffset = text::ReadNumber(m_state.GetValue("VGL_OFF_" + suffix, "0"));
+        const bool mirror = m_state.GetValue("VGL_MIRROR_" + suffix, "0") == "1";
+        if (path.empty()) continue;
+        const auto bytes = ReadComparisonFile(path, m_run.FilePath());
+        if (!bytes) continue;
+        ReadContext context;
+        context.messages = services.messages;
+        run.Load(*bytes, "", context);
+        run.kilometrage = m_state.GetValue("KILOMETRIERUNG_ANGEPASST", "");
+        if (mirror != spiegeln) {
+            run.ReverseRun();
+            run.reverseOrder = !mirror;
+        } else {
+            run.reverseOrder = mirror;
+        }
+        run.ApplyKilometrage();
+        run.ResetRange();
+        run.RebuildSelection();
+        if (!run.IsLoaded()) run.ClearSamples();
+    }
+}
+
+void CNivoraDoc::DiscardContents() {
+    const CTextListen::Values v = m_texts.Discard();
+    m_state.SetValue("STERNTEXTE", v.sterntexte);
+    m_state.SetValue("FREIETEXTE", v.freietexte);
+    m_state.SetValue("BEREICHSTEXTE", v.bereichstexte);
+    m_state.SetValue("BEREICHOHNEERKENNUNGDATEN", v.bereichOhneErkennung);
+}
+
+}  // namespace nivora
