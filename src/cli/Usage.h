@@ -12,4 +12,14 @@ void PrintUsage(const std::string& command, bool toStdErr);
 int ParseFileOnly(const std::vector<std::string>& args, const std::string& command,
                   std::string& path);
 
+// Options of the commands that open a document.
+struct OpenOptions {
+    std::string path;
+    bool mirror = false;
+    std::string kilometrage;
+    std::string settingsFile;
+};
+int ParseOpenOptions(const std::vector<std::string>& args, const std::string& command,
+                     OpenOptions& options);
+
 }  // namespace nivora::cli

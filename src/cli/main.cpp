@@ -24,6 +24,8 @@ int main(int argc, char** argv) {
     }
     if (command == "info") return RunInfo(args);
     if (command == "read") return RunRead(args);
+    if (command == "open") return RunOpen(args);
+    if (command == "report") return RunReport(args);
     std::cerr << "nivora-cli: unbekannter Befehl " << command << "\n";
     PrintUsage("", true);
     return 2;

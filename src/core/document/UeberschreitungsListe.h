@@ -45,6 +45,8 @@ class UeberschreitungsListe {
     // The first remark line, at most 15 characters, when its print flag is "1".
     std::string GetDiagramLabel(const std::string& stationText) const;
     std::string GetCurrency() const;
+    // Remark entries by station text.
+    const std::map<std::string, std::string, std::less<>>& Remarks() const { return m_remarks; }
     const std::string& GetParameters() const { return m_parameters; }
 
     // One line "<<<station|p|p²|remark entry|counted||speed>>>" per record, in

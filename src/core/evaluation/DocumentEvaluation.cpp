@@ -1,0 +1,27 @@
+#include "evaluation/DocumentEvaluation.h"
+
+#include "document/NivoraDoc.h"
+
+namespace nivora {
+
+AuswertungsEingabe EvaluationInputOf(const CNivoraDoc& doc) {
+    AuswertungsEingabe in;
+    for (const ABSCHNITT& s : doc.State().SectionCache())
+        in.sections.push_back({s.from, s.to, s.width, s.limit, s.factorK, s.unitPrice, s.evaluate,
+                               s.roadSurface, s.meanSpeed, s.vark});
+    const CZi4Verwaltung* state = &doc.State();
+    in.sectionNumberAndWidth = [state](int32_t station) {
+        return state->GetSectionNumberAndWidth(station);
+    };
+    for (const auto& a : doc.Texts().ExcludedAreas())
+        in.excludedAreas.push_back({a.from, a.to, a.text});
+    return in;
+}
+
+void BuildEvaluation(const CNivoraDoc& doc, CAuswertungsSeiten& pages) {
+    std::vector<std::string> lines;
+    doc.Exceedances().AppendReportLines(lines);
+    pages.Build(EvaluationInputOf(doc), lines);
+}
+
+}  // namespace nivora
