@@ -1,5 +1,7 @@
 #include "measurement/FileSplitter.h"
 
+#include <algorithm>
+
 namespace nivora {
 namespace {
 
@@ -12,10 +14,18 @@ void ForEachByteWithCrLf(std::string_view bytes, F&& f) {
     if (f('\r')) f('\n');
 }
 
+// An upper bound of the line count, so that the list is allocated once.
+std::size_t LineBound(std::string_view bytes) {
+    const auto lf = static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n'));
+    const auto cr = static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\r'));
+    return std::max(lf, cr) + 1;
+}
+
 }  // namespace
 
 std::vector<std::string> SplitTextMode(std::string_view bytes) {
     std::vector<std::string> lines;
+    lines.reserve(LineBound(bytes));
     std::string current;
     ForEachByteWithCrLf(bytes, [&](char ch) {
         const unsigned char c = static_cast<unsigned char>(ch);
@@ -34,6 +44,7 @@ std::vector<std::string> SplitTextMode(std::string_view bytes) {
 
 std::vector<std::string> SplitRecordMode(std::string_view bytes) {
     std::vector<std::string> lines;
+    lines.reserve(LineBound(bytes));
     std::string current;
     bool inBlock = false;
     int marks = 0;

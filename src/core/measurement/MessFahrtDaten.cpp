@@ -11,22 +11,40 @@ namespace nivora {
 using text::SatAdd;
 using text::SatSub;
 
+namespace {
+bool IsRecordFile(std::string_view bytes) { return bytes.substr(0, 8) == "PM01BS02"; }
+}  // namespace
+
 void CMessFahrtDaten::Load(std::string_view bytes, const std::string& path,
                            const ReadContext& context) {
     m_lines.clear();
     m_path = path;
     m_rawText.reset();
+    const bool recordMode = IsRecordFile(bytes);
+    m_lines = recordMode ? SplitRecordMode(bytes) : SplitTextMode(bytes);
+    RunReaders(recordMode, context);
+}
 
-    if (bytes.substr(0, 8) == "PM01BS02") {
-        m_lines = SplitRecordMode(bytes);
+void CMessFahrtDaten::Load(std::string&& bytes, const std::string& path,
+                           const ReadContext& context) {
+    m_lines.clear();
+    m_path = path;
+    m_rawText.reset();
+    const bool recordMode = IsRecordFile(bytes);
+    m_lines = recordMode ? SplitRecordMode(bytes) : SplitTextMode(bytes);
+    std::string().swap(bytes);
+    RunReaders(recordMode, context);
+}
+
+void CMessFahrtDaten::RunReaders(bool recordMode, const ReadContext& context) {
+    m_raw.reserve(m_raw.size() + m_lines.size());  // at most one sample per line
+    if (recordMode) {
         if (readers::ReadPm01Bs02(*this)) {
             formatCode = kPm01Bs02;
             m_loaded = true;
         }
         return;
     }
-
-    m_lines = SplitTextMode(bytes);
     struct Entry {
         bool (*read)(CMessFahrtDaten&, const ReadContext&);
         int code;

@@ -39,6 +39,9 @@ class CMessFahrtDaten {
 
     // Reads a whole file (its bytes) into the run through format detection.
     void Load(std::string_view bytes, const std::string& path, const ReadContext& context = {});
+    // The same, releasing the bytes once they are split into lines, so that
+    // a large file is not held twice while the readers run.
+    void Load(std::string&& bytes, const std::string& path, const ReadContext& context = {});
     void ClearSamples();
 
     void ApplyKilometrage();
@@ -95,6 +98,8 @@ class CMessFahrtDaten {
     void SetIncomplete(bool v) { m_incomplete = v; }
 
   private:
+    void RunReaders(bool recordMode, const ReadContext& context);
+
     std::vector<MESSUNG> m_raw;
     std::vector<MESSUNG> m_working;
     std::vector<int> m_workingRawIndex;

@@ -7,14 +7,15 @@ namespace nivora {
 
 // One sample of a run. Units: value and limit in tenths of a millimetre,
 // station in decimetres, width in centimetres, speed in km/h.
+// The members are laid out to avoid padding: a run may hold millions.
 struct MESSUNG {
     int32_t value = 0;
     int32_t station = 0;
-    bool marked = false;
-    std::string comment;
     int32_t width = 0;
-    double speed = -1.0;  // negative: the sample has no speed
     int32_t limit = -1;
+    double speed = -1.0;  // negative: the sample has no speed
+    std::string comment;
+    bool marked = false;
 
     bool HasSpeed() const { return speed >= 0; }
     // The comment becomes the trimmed text; a non-empty text is repaired and

@@ -118,7 +118,9 @@ TEST(Detection, ArbitraryBytesNeverBreakTheReaders) {
             CMessFahrtDaten run;
             test::RecordingMessageSink sink;
             LoadBytes(run, bytes, "m.txt", &sink);
-            if (!run.IsLoaded()) EXPECT_TRUE(run.RawSamples().empty());
+            if (!run.IsLoaded()) {
+                EXPECT_TRUE(run.RawSamples().empty());
+            }
         }
     }
 }

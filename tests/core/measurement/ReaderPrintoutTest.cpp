@@ -84,7 +84,9 @@ TEST(TextPrintout, LimitLineVariants) {
         CMessFahrtDaten run;
         LoadBytes(run, Crlf({"Kopf", c.limitLine, "5 100"}));
         EXPECT_EQ(run.IsLoaded(), c.loaded) << c.limitLine;
-        if (c.loaded) EXPECT_EQ(run.GetLimit(), c.limit) << c.limitLine;
+        if (c.loaded) {
+            EXPECT_EQ(run.GetLimit(), c.limit) << c.limitLine;
+        }
     }
 }
 
