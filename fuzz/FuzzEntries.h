@@ -21,8 +21,9 @@ inline void FuzzReaders(const uint8_t* data, std::size_t size) {
     const auto mark = input.find(kSideFileMark);
     const std::string file(input.substr(0, mark));
     const std::optional<std::string> side =
-        mark == std::string_view::npos ? std::nullopt
-                                       : std::optional<std::string>(input.substr(mark + kSideFileMark.size()));
+        mark == std::string_view::npos
+            ? std::nullopt
+            : std::optional<std::string>(input.substr(mark + kSideFileMark.size()));
     SilentMessageSink sink;
     ReadContext ctx;
     ctx.messages = &sink;
@@ -36,6 +37,77 @@ inline void FuzzReaders(const uint8_t* data, std::size_t size) {
     run.SetCorrection(-5);
     run.ShiftStations(7);
     (void)run.GetRawText();
+}
+
+}  // namespace nivora::fuzz
+
+#include "document/NivoraDoc.h"
+#include "evaluation/AuswertungsSeiten.h"
+#include "evaluation/DocumentEvaluation.h"
+
+namespace nivora::fuzz {
+
+// A small fixed run: two sections' worth of samples with widths, limits,
+// speeds and remarks.
+inline const std::string& FixedRun() {
+    static const std::string run = [] {
+        std::string s =
+            "Datum: 14.05.2024 Zeit: 09:12:33\r\nPruefer: Haag\r\nStrasse: K 7031\r\nx\r\nx\r\n"
+            "Station;H\xF6he;Geschw;Kommentar;Breite;Grenze\r\n";
+        for (int i = 0; i < 60; ++i)
+            s += std::to_string(i * 5) + ";" + std::to_string(i % 9) + ",5;4." +
+                 std::to_string(i % 10) + ";" + (i % 7 == 0 ? "Riss" : "") + ";" +
+                 (i < 30 ? "3,50" : "3,75") + ";4,0\r\n";
+        return s;
+    }();
+    return run;
+}
+
+// The state file through the whole opening sequence of a document, then the
+// report lines built from it. Files the state names are never read.
+inline void FuzzStateFile(const uint8_t* data, std::size_t size) {
+    const std::string state(reinterpret_cast<const char*>(data), size);
+    SilentMessageSink sink;
+    DocumentServices services;
+    services.messages = &sink;
+    services.readFile = [&state](const std::string& path) -> std::optional<std::string> {
+        if (path == "fuzz.csv.zi4") return state;
+        return std::nullopt;
+    };
+    CNivoraDoc doc;
+    doc.LoadFromFile(FixedRun(), "fuzz.csv", services);
+    CAuswertungsSeiten pages;
+    BuildEvaluation(doc, pages);
+    doc.State().GetLimitProfile(0, 150);
+    doc.State().FindSectionAt(100);
+    doc.DiscardContents();
+}
+
+// Report lines and marker lines as the page layout reads them.
+inline void FuzzReportLines(const uint8_t* data, std::size_t size) {
+    const std::string_view input(reinterpret_cast<const char*>(data), size);
+    std::vector<std::string> lines;
+    std::size_t pos = 0;
+    while (pos <= input.size() && lines.size() < 4096) {
+        auto end = input.find('\n', pos);
+        if (end == std::string_view::npos) end = input.size();
+        lines.emplace_back(input.substr(pos, end - pos));
+        pos = end + 1;
+    }
+    for (const auto& l : lines) {
+        (void)ReadMarkerLine(l);
+        (void)CAuswertungsSeiten::RowHeight(l);
+    }
+    AuswertungsEingabe in;
+    in.sections = {{0, 500, 350, 40, 0.6, 12.5, true, "AC 11 D S", "4.5", "10.1"},
+                   {500, 200, 325, 45, 0.6, 14, false, "", "", ""}};
+    in.sectionNumberAndWidth = [](int32_t s) {
+        return s < 500 ? std::pair<int, int>{1, 350} : std::pair<int, int>{2, 325};
+    };
+    in.excludedAreas = {{100, 150, "Fuge"}};
+    CAuswertungsSeiten pages;
+    pages.Build(in, lines);
+    for (const auto& l : pages.Lines()) (void)ReadMarkerLine(l);
 }
 
 }  // namespace nivora::fuzz

@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 seconds=${1:-60}
 shift || true
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(readers)
+[ ${#targets[@]} -gt 0 ] || targets=(readers state report)
 
 cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DNIVORA_FUZZ=ON -DNIVORA_WITH_QT=OFF -DNIVORA_BUILD_TESTS=OFF >/dev/null

@@ -71,9 +71,10 @@ bool CNivoraDoc::LoadFromFile(std::string_view bytes, const std::string& path,
         }
     } closeWait{services.wait};
 
-    m_state.ReadFile(StatePathFor(path), services.appSettings);
+    m_state.ReadFile(StatePathFor(path), services.appSettings, services.readFile);
     ReadContext context;
     context.messages = services.messages;
+    context.readSideFile = services.readFile;
     m_run.Load(bytes, path, context);
     if (!m_run.IsLoaded()) return false;
 
@@ -164,10 +165,12 @@ void CNivoraDoc::LoadComparisonRuns(const DocumentServices& services) {
         run.comparisonOffset = text::ReadNumber(m_state.GetValue("VGL_OFF_" + suffix, "0"));
         const bool mirror = m_state.GetValue("VGL_MIRROR_" + suffix, "0") == "1";
         if (path.empty()) continue;
-        const auto bytes = ReadComparisonFile(path, m_run.FilePath());
+        const auto bytes = services.readFile ? services.readFile(path)
+                                             : ReadComparisonFile(path, m_run.FilePath());
         if (!bytes) continue;
         ReadContext context;
         context.messages = services.messages;
+        context.readSideFile = services.readFile;
         run.Load(*bytes, "", context);
         run.kilometrage = m_state.GetValue("KILOMETRIERUNG_ANGEPASST", "");
         if (mirror != spiegeln) {

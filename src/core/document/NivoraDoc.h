@@ -3,6 +3,8 @@
 // runs, the state object and the lists built from it. Opening runs one fixed
 // sequence; afterwards the document is only read. It never saves.
 #include <array>
+#include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -44,6 +46,9 @@ struct DocumentServices {
     IFirstLoadDialog* firstLoad = nullptr;  // null: confirmed with OK, nothing changed
     IWaitWindow* wait = nullptr;
     CEinstellungen appSettings;  // the application's settings block
+    // Reads the files next to the run (state file, comparison runs, remark
+    // lists); null: the file system, names matched without regard to case.
+    std::function<std::optional<std::string>(const std::string& path)> readFile;
 };
 
 class CNivoraDoc {

@@ -66,10 +66,11 @@ void CZi4Verwaltung::Reset() {
     m_tpMaximum = "0.5";
 }
 
-bool CZi4Verwaltung::ReadFile(const std::string& path, const CEinstellungen& appSettings) {
+bool CZi4Verwaltung::ReadFile(const std::string& path, const CEinstellungen& appSettings,
+                              const FileReader& reader) {
     m_filePath = path;
     Reset();
-    const auto content = ReadFileIgnoringCase(path);
+    const auto content = reader ? reader(path) : ReadFileIgnoringCase(path);
     if (!content) {
         m_fileExisted = false;
         SetValue("INITIIERT_MIT_PROGRAMMVERSION", kVersionText);

@@ -3,7 +3,9 @@
 // measurement file (its full path with ".zi4" appended). The file is only
 // read: every change lives in the key table in memory.
 #include <cstdint>
+#include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -23,7 +25,9 @@ class CZi4Verwaltung {
     // Reads the file; a file that cannot be read gives a new state with the
     // application's settings where they differ from the built-in defaults.
     // Returns whether the file existed.
-    bool ReadFile(const std::string& path, const CEinstellungen& appSettings);
+    using FileReader = std::function<std::optional<std::string>(const std::string& path)>;
+    bool ReadFile(const std::string& path, const CEinstellungen& appSettings,
+                  const FileReader& reader = nullptr);
     // The same from the content of a file that exists.
     void ReadText(std::string_view content);
 

@@ -21,7 +21,8 @@ int ReplayAll(const std::string& target, F&& entry) {
     for (const auto& e : fs::directory_iterator(dir)) {
         if (!e.is_regular_file()) continue;
         std::ifstream in(e.path(), std::ios::binary);
-        const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        const std::string bytes((std::istreambuf_iterator<char>(in)),
+                                std::istreambuf_iterator<char>());
         SCOPED_TRACE(e.path().string());
         entry(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size());
         ++count;
@@ -33,6 +34,16 @@ TEST(FuzzRegressions, Readers) {
     ReplayAll("readers", fuzz::FuzzReaders);
     // The seeds too: every format through the same entry.
     EXPECT_GT(ReplayAll("../corpus/readers", fuzz::FuzzReaders), 0);
+}
+
+TEST(FuzzRegressions, StateFile) {
+    ReplayAll("state", fuzz::FuzzStateFile);
+    EXPECT_GT(ReplayAll("../corpus/state", fuzz::FuzzStateFile), 0);
+}
+
+TEST(FuzzRegressions, ReportLines) {
+    ReplayAll("report", fuzz::FuzzReportLines);
+    EXPECT_GT(ReplayAll("../corpus/report", fuzz::FuzzReportLines), 0);
 }
 
 }  // namespace
