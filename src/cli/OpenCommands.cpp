@@ -5,6 +5,7 @@
 #include "CliMessages.h"
 #include "Commands.h"
 #include "JsonRun.h"
+#include "QtPlatform.h"
 #include "QtSettingsStore.h"
 #include "Usage.h"
 #include "document/NivoraDoc.h"
@@ -156,6 +157,7 @@ int OpenDocument(const OpenOptions& options, Opened& o) {
     DocumentServices services;
     if (!LoadSettings(options, services.appSettings)) return 2;
     services.messages = &o.messages;
+    services.maxFileBytes = qt::MaxMeasurementFileBytes();
     OptionDialog dialog({options.mirror, options.kilometrage});
     services.firstLoad = &dialog;
     o.result = o.doc.OpenFile(options.path, services);

@@ -5,6 +5,7 @@
 #include "CliMessages.h"
 #include "Commands.h"
 #include "JsonRun.h"
+#include "QtPlatform.h"
 #include "Usage.h"
 #include "measurement/FormatNames.h"
 #include "measurement/KopfdatenLeser.h"
@@ -28,7 +29,12 @@ struct ReadOutcome {
 };
 
 void ReadRun(const std::string& path, ReadOutcome& out) {
-    const auto bytes = ReadFileBytes(path);
+    const std::uintmax_t maxBytes = qt::MaxMeasurementFileBytes();
+    if (const auto size = FileLargerThan(path, maxBytes)) {
+        PrintMessageLine(MessageIcon::Warning, FileTooLargeMessage(*size, maxBytes));
+        return;
+    }
+    auto bytes = ReadFileBytes(path);
     if (!bytes) {
         PrintMessageLine(MessageIcon::Error, kOpenFailed);
         return;
@@ -36,7 +42,7 @@ void ReadRun(const std::string& path, ReadOutcome& out) {
     out.opened = true;
     ReadContext context;
     context.messages = &out.messages;
-    out.run.Load(*bytes, path, context);
+    out.run.Load(std::move(*bytes), path, context);
     if (!out.run.IsLoaded()) PrintMessageLine(MessageIcon::Warning, kUnexpectedFormat);
 }
 

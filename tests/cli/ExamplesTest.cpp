@@ -50,17 +50,35 @@ std::map<std::string, std::string> Snapshot(const fs::path& dir) {
     return files;
 }
 
-TEST(Examples, ReadingWritesNothing) {
-    TempDir dir;
+// Every command on every example, with and without state file, and a state
+// file whose comparison run points into another folder: afterwards every
+// file is byte for byte as before and no file was created.
+TEST(Examples, NoCommandWritesAnything) {
+    TempDir dir, other;
     for (const auto& entry : fs::directory_iterator(NIVORA_EXAMPLES_DIR))
         fs::copy_file(entry.path(), dir.path() / entry.path().filename());
+    const std::string elsewhere =
+        other.Write("vergleich.csv", "14.03.2026 09:30:15\r\n0;1;0;\r\n10;2;0;\r\n");
+    dir.Write("L1100_messsaetze.csv.zi4", "VGL_PATH_1=" + elsewhere + "\nVGL_PATH_2=" +
+                                              (dir.path() / "B31_ausdruck.txt").string() + "\n");
+    const std::string settings = other.Write("leer.ini", "");
     const auto before = Snapshot(dir.path());
-    for (const auto& e : kExamples) {
-        const std::string path = (dir.path() / e.file).string();
-        EXPECT_EQ(RunCli({"read", path}).status, 0);
-        EXPECT_EQ(RunCli({"info", path}).status, 0);
+    const auto beforeOther = Snapshot(other.path());
+    for (const auto& entry : fs::directory_iterator(dir.path())) {
+        const std::string path = entry.path().string();
+        for (const char* command : {"read", "info"}) RunCli({command, path});
+        for (const char* command : {"open", "report"}) {
+            RunCli({command, path, "--settings", settings});
+            RunCli({command, path, "--settings", settings, "--mirror", "--kilometrage", "100;0"});
+        }
     }
+    const auto opened = nlohmann::json::parse(
+        RunCli({"open", (dir.path() / "L1100_messsaetze.csv").string(), "--settings", settings})
+            .out);
+    EXPECT_EQ(opened["comparison_runs"][0]["loaded"], true);
+    EXPECT_EQ(opened["comparison_runs"][1]["loaded"], true);
     EXPECT_EQ(Snapshot(dir.path()), before);
+    EXPECT_EQ(Snapshot(other.path()), beforeOther);
 }
 
 TEST(Examples, SideFileFoundInOtherLetterCase) {

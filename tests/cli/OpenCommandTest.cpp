@@ -13,7 +13,7 @@ namespace fs = std::filesystem;
 using Json = nlohmann::json;
 
 class OpenCommand : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { settings = dir.Write("leer.ini", ""); }
     CliResult Cli(std::vector<std::string> args) {
         args.push_back("--settings");
@@ -27,7 +27,8 @@ protected:
     }
     std::map<std::string, std::string> Snapshot() {
         std::map<std::string, std::string> m;
-        for (const auto& e : fs::directory_iterator(dir.path())) m[e.path().filename().string()] = ReadAll(e.path());
+        for (const auto& e : fs::directory_iterator(dir.path()))
+            m[e.path().filename().string()] = ReadAll(e.path());
         return m;
     }
     TempDir dir;
@@ -43,9 +44,10 @@ TEST_F(OpenCommand, ExampleWithStateFileAndComparisonRun) {
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.err, "");
     const Json j = Json::parse(r.out);
-    for (const char* key : {"path", "state_file", "state_existed", "first_load_dialog", "messages", "run", "keys",
-                            "sections", "exceedances", "remarks", "currency", "star_texts", "free_texts",
-                            "area_texts", "excluded_areas", "comparison_runs", "paging"})
+    for (const char* key :
+         {"path", "state_file", "state_existed", "first_load_dialog", "messages", "run", "keys",
+          "sections", "exceedances", "remarks", "currency", "star_texts", "free_texts",
+          "area_texts", "excluded_areas", "comparison_runs", "paging"})
         EXPECT_TRUE(j.contains(key)) << key;
     EXPECT_EQ(j["state_file"], path + ".zi4");
     EXPECT_EQ(j["state_existed"], true);
@@ -59,7 +61,9 @@ TEST_F(OpenCommand, ExampleWithStateFileAndComparisonRun) {
     EXPECT_EQ(j["sections"][2]["to"], 128501);
     EXPECT_EQ(j["exceedances"][0]["number"], 1);
     EXPECT_EQ(j["exceedances"][3]["counted"], false);
-    EXPECT_EQ(j["remarks"]["124134"], "Schachtdeckel\xC2\xBF" "1");
+    EXPECT_EQ(j["remarks"]["124134"],
+              "Schachtdeckel\xC2\xBF"
+              "1");
     EXPECT_EQ(j["currency"], "EUR");
     EXPECT_EQ(j["free_texts"][1]["colour"], 2);
     EXPECT_EQ(j["area_texts"][0]["text"], "Neue Deckschicht");
@@ -67,8 +71,10 @@ TEST_F(OpenCommand, ExampleWithStateFileAndComparisonRun) {
     EXPECT_EQ(j["comparison_runs"][0]["loaded"], true);
     EXPECT_EQ(j["comparison_runs"][0]["samples"], 2501);
     EXPECT_EQ(j["comparison_runs"][1]["loaded"], false);
-    EXPECT_EQ(j["keys"]["UBERSCHRIFT_ZEILE_1"], "Abnahmemessung B 27 Rottweil \xE2\x80\x93 Villingen");
-    EXPECT_EQ(j["paging"], Json::parse(R"({"scale":400,"strip_length":1000,"first_page_start":123500,
+    EXPECT_EQ(j["keys"]["UBERSCHRIFT_ZEILE_1"],
+              "Abnahmemessung B 27 Rottweil \xE2\x80\x93 Villingen");
+    EXPECT_EQ(j["paging"],
+              Json::parse(R"({"scale":400,"strip_length":1000,"first_page_start":123500,
                                           "strip_count":6,"strips_per_page":3,"page_count":2})"));
     EXPECT_EQ(j["run"]["working"].size(), 2501u);
     EXPECT_EQ(Snapshot(), before);
@@ -110,7 +116,8 @@ TEST_F(OpenCommand, RefusedEmptyAndBrokenInputs) {
     EXPECT_EQ(e["paging"]["page_count"], 0);
 
     EXPECT_EQ(Cli({"open", (dir.path() / "fehlt.csv").string()}).status, 1);
-    EXPECT_EQ(RunCli({"open", Example("B10_strasse.txt"), "--settings", "/nicht/da.ini"}).status, 2);
+    EXPECT_EQ(RunCli({"open", Example("B10_strasse.txt"), "--settings", "/nicht/da.ini"}).status,
+              2);
     EXPECT_EQ(Cli({"open"}).status, 2);
     EXPECT_EQ(Cli({"open", "a", "--kilometrage"}).status, 2);
 
@@ -118,8 +125,10 @@ TEST_F(OpenCommand, RefusedEmptyAndBrokenInputs) {
     std::string many = "ABSCHNITTE=";
     for (int i = 0; i < 100000; ++i) many += "[" + std::to_string(i * 10) + "|350|x|y|z]";
     const std::string run = Example("B14_vierfeld.csv");
-    dir.Write("B14_vierfeld.csv.zi4", many + "\nMANUVONBIS=abc;\nKALIBRIERWERT=99999999999999\n"
-                                             "UEBERSCHREITUNGSDATEN_1=[1;2;3[4;5\nFREIETEXTE=_x_\nDEZIMETER_OFFSET=-7\n");
+    dir.Write("B14_vierfeld.csv.zi4",
+              many +
+                  "\nMANUVONBIS=abc;\nKALIBRIERWERT=99999999999999\n"
+                  "UEBERSCHREITUNGSDATEN_1=[1;2;3[4;5\nFREIETEXTE=_x_\nDEZIMETER_OFFSET=-7\n");
     const auto broken = Cli({"open", run});
     ASSERT_EQ(broken.status, 0);
     const Json b = Json::parse(broken.out);
@@ -148,7 +157,9 @@ TEST_F(OpenCommand, ReportLines) {
     for (const auto& l : lines) markers += l.rfind("FF ABSCH_", 0) == 0 ? 1 : 0;
     EXPECT_EQ(markers, 2);
     // Descending: the area's larger station first, 0xBF as UTF-8.
-    EXPECT_NE(r.out.find("<<<120100|0|0|Bahn\xC3\xBC" "bergang|1|119900||{{BOK}}>>><<<0|0|0>>>"), std::string::npos);
+    EXPECT_NE(r.out.find("<<<120100|0|0|Bahn\xC3\xBC"
+                         "bergang|1|119900||{{BOK}}>>><<<0|0|0>>>"),
+              std::string::npos);
     EXPECT_NE(r.out.find("SUMMEPQ="), std::string::npos);
     EXPECT_NE(r.out.find("\xC2\xBFUNTERSCHRIFT=1\xC2\xBF"), std::string::npos);
     EXPECT_EQ(Cli({"report", dir.Write("x.txt", "nichts")}).status, 1);

@@ -49,6 +49,8 @@ struct DocumentServices {
     // Reads the files next to the run (state file, comparison runs, remark
     // lists); null: the file system, names matched without regard to case.
     std::function<std::optional<std::string>(const std::string& path)> readFile;
+    // Largest measurement file that is read (0: no limit).
+    std::uintmax_t maxFileBytes = 0;
 };
 
 class CNivoraDoc {

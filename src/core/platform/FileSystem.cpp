@@ -54,4 +54,21 @@ std::optional<std::string> ReadFileIgnoringCase(const std::string& path) {
     return std::nullopt;
 }
 
+std::optional<std::uintmax_t> FileLargerThan(const std::string& path, std::uintmax_t maxBytes) {
+    if (maxBytes == 0) return std::nullopt;
+    std::error_code ec;
+    const auto size = fs::file_size(fs::path(path), ec);
+    if (ec || size <= maxBytes) return std::nullopt;
+    return size;
+}
+
+std::string FileTooLargeMessage(std::uintmax_t size, std::uintmax_t maxBytes) {
+    auto mb = [](std::uintmax_t b) { return std::to_string((b + 999999) / 1000000); };
+    // Windows-1252: "groß" and "für".
+    return "Die Datei ist zu gro\xDF, um sie zu lesen (" + mb(size) +
+           " MB). Der Arbeitsspeicher reicht f\xFCr "
+           "Messdateien bis " +
+           mb(maxBytes) + " MB.";
+}
+
 }  // namespace nivora

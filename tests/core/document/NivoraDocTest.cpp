@@ -230,5 +230,26 @@ TEST_F(DocumentTest, DiscardWritesTheTextListsBack) {
     EXPECT_EQ(doc.State().GetValue("BEREICHOHNEERKENNUNGDATEN", "?"), "");
 }
 
+TEST_F(DocumentTest, EveryExampleOpensAndNothingIsWritten) {
+    for (const auto& e : fs::directory_iterator(NIVORA_EXAMPLES_DIR))
+        fs::copy_file(e.path(), dir / e.path().filename());
+    const auto before = Snapshot();
+    int opened = 0;
+    for (const auto& e : fs::directory_iterator(dir)) {
+        const std::string name = e.path().filename().string();
+        if (name.ends_with(".py") || name.ends_with(".md") || name.ends_with(".zi4") ||
+            name.ends_with(".PGC"))
+            continue;
+        CNivoraDoc doc;
+        ASSERT_EQ(Open(doc, e.path().string()), CNivoraDoc::OpenResult::Opened) << name;
+        EXPECT_GT(doc.Run().WorkingCount(), 0) << name;
+        doc.DiscardContents();
+        ++opened;
+    }
+    EXPECT_EQ(opened, 10);
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(Snapshot(), before);
+}
+
 }  // namespace
 }  // namespace nivora
