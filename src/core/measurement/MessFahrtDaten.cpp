@@ -17,23 +17,23 @@ bool IsRecordFile(std::string_view bytes) { return bytes.substr(0, 8) == "PM01BS
 
 void CMessFahrtDaten::Load(std::string_view bytes, const std::string& path,
                            const ReadContext& context) {
-    m_lines.clear();
-    m_path = path;
-    m_rawText.reset();
-    const bool recordMode = IsRecordFile(bytes);
-    m_lines = recordMode ? SplitRecordMode(bytes) : SplitTextMode(bytes);
-    RunReaders(recordMode, context);
+    RunReaders(SplitLines(bytes, path), context);
 }
 
 void CMessFahrtDaten::Load(std::string&& bytes, const std::string& path,
                            const ReadContext& context) {
+    const bool recordMode = SplitLines(bytes, path);
+    std::string().swap(bytes);
+    RunReaders(recordMode, context);
+}
+
+bool CMessFahrtDaten::SplitLines(std::string_view bytes, const std::string& path) {
     m_lines.clear();
     m_path = path;
     m_rawText.reset();
     const bool recordMode = IsRecordFile(bytes);
     m_lines = recordMode ? SplitRecordMode(bytes) : SplitTextMode(bytes);
-    std::string().swap(bytes);
-    RunReaders(recordMode, context);
+    return recordMode;
 }
 
 void CMessFahrtDaten::RunReaders(bool recordMode, const ReadContext& context) {

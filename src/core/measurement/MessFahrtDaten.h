@@ -98,6 +98,8 @@ class CMessFahrtDaten {
     void SetIncomplete(bool v) { m_incomplete = v; }
 
   private:
+    // Empties the lines, stores the path and splits; true for a PM01BS02 file.
+    bool SplitLines(std::string_view bytes, const std::string& path);
     void RunReaders(bool recordMode, const ReadContext& context);
 
     std::vector<MESSUNG> m_raw;

@@ -14,9 +14,9 @@ struct SampleSpec {
     double speed = -1.0;
 };
 
-CMessFahrtDaten MakeRun(const std::vector<SampleSpec>& specs, int32_t runLimit = 40) {
+CMessFahrtDaten MakeRun(const std::vector<SampleSpec>& rows, int32_t runLimit = 40) {
     CMessFahrtDaten run;
-    for (const auto& s : specs) {
+    for (const auto& s : rows) {
         MESSUNG m;
         m.station = s.station;
         m.width = s.width;
