@@ -1,23 +1,27 @@
-// Reading speed of the measurement readers: generates runs of 1,000,000
-// samples in three formats, reads each (file bytes and format detection),
-// and compares with `wc -l` on the same file. Peak memory is measured in a
-// child process that reads the file once.
-//   bench/run_bench.sh            or   build/bench/nivora_bench [samples]
+// Reading speed and peak memory of the measurement readers. Generates runs
+// of 1,000,000 samples as PM01BS02 (1002), "Datum:" list (1003) and
+// four-field list (3) in a temporary folder, reads each (file bytes and
+// Load, best of a few repetitions) and compares with `wc -l` on the same
+// file. Not a test: it is run by hand.
+//   bench/run_bench.sh [samples [repeats]]
+//   build/bench/nivora_bench [samples [repeats]]
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
+#include <cinttypes>
+#include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
-#include <functional>
-#include <iostream>
-#include <random>
+#include <memory>
+#include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "measurement/MessFahrtDaten.h"
 #include "platform/FileSystem.h"
@@ -27,135 +31,333 @@ namespace {
 namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
 
-std::string Pm02(int n, std::mt19937& rng) {
-    std::string s =
-        "PM01BS02\r\nZeitstempel|14.05.2024 10:41:07\r\nDienststelle|RP "
-        "Freiburg\r\nPruefer|Haag\r\n***\r\n";
-    std::uniform_real_distribution<double> v(-2.0, 3.0);
-    auto le = [&s](double d) {
+[[noreturn]] void Fail(const std::string& message) {
+    std::fprintf(stderr, "nivora_bench: FAILED: %s\n", message.c_str());
+    std::exit(1);
+}
+
+// Writes through a large buffer, so that generating stays cheap and small.
+class Writer {
+  public:
+    explicit Writer(const std::string& path) : m_file(std::fopen(path.c_str(), "wb")) {
+        if (!m_file) Fail("cannot create " + path);
+        m_buffer.reserve(kFlushAt + 4096);
+    }
+    ~Writer() { Close(); }
+    void Put(std::string_view s) {
+        m_buffer.append(s);
+        if (m_buffer.size() >= kFlushAt) Flush();
+    }
+    void PutDoubleLE(double d) {
         uint64_t bits;
-        std::memcpy(&bits, &d, 8);
-        for (int i = 0; i < 8; ++i) s += static_cast<char>((bits >> (8 * i)) & 0xFF);
-    };
-    for (int i = 0; i < n; ++i) {
-        le(std::round(v(rng) * 100) / 100);
-        le(0);
-        le(12.35 + i * 0.00002);
-        le(3.75);
-        le(0);
-        s += (i % 5000 == 0) ? "Riss\r\n" : "\r\n";
+        std::memcpy(&bits, &d, sizeof bits);
+        for (int i = 0; i < 8; ++i) m_buffer += static_cast<char>((bits >> (8 * i)) & 0xFF);
     }
-    return s + "***\r\n";
+    void Close() {
+        if (!m_file) return;
+        Flush();
+        if (std::fclose(m_file) != 0) Fail("cannot write the generated file");
+        m_file = nullptr;
+    }
+
+  private:
+    static constexpr std::size_t kFlushAt = 1 << 20;
+    void Flush() {
+        if (std::fwrite(m_buffer.data(), 1, m_buffer.size(), m_file) != m_buffer.size())
+            Fail("cannot write the generated file");
+        m_buffer.clear();
+    }
+    std::FILE* m_file;
+    std::string m_buffer;
+};
+
+// Deterministic values in tenths of a millimetre, -2.0 to +3.0 mm with a
+// few bumps; the same for every format, so the files differ only in layout.
+int32_t TenthsMm(int64_t i) {
+    uint64_t x = static_cast<uint64_t>(i) * 0x9E3779B97F4A7C15ull;
+    x ^= x >> 29;
+    const int32_t base = static_cast<int32_t>(x % 51) - 20;
+    return i % 997 == 0 ? base + 60 : base;
+}
+bool HasRemark(int64_t i) { return i % 5000 == 0; }
+
+// Tenths as text with a decimal comma ("-1,5", "12,0").
+std::string TenthsText(int64_t tenths) {
+    char buf[32];
+    const long long a = std::llabs(tenths);
+    std::snprintf(buf, sizeof buf, "%s%lld,%lld", tenths < 0 ? "-" : "", a / 10, a % 10);
+    return buf;
 }
 
-std::string Datum(int n, std::mt19937& rng) {
-    std::string s =
-        "Messprotokoll\r\nDatum: 14.05.2024 Zeit: 09:12:33\r\nPruefer: Haag\r\nStrasse: K 7031\r\n"
-        "Station;H\xF6he;Geschw;Kommentar;Breite;Grenze\r\n";
-    std::uniform_int_distribution<int> v(-20, 30);
-    char line[128];
-    for (int i = 0; i < n; ++i) {
-        const int mm = v(rng);
-        std::snprintf(line, sizeof line, "%d,%d;%s%d,%d;4.%d;%s;3,50;4,0\r\n", i / 2, (i % 2) * 5,
-                      mm < 0 ? "-" : "", std::abs(mm) / 10, std::abs(mm) % 10, i % 10,
-                      i % 5000 == 0 ? "Riss" : "");
-        s += line;
+void WritePm01Bs02(const std::string& path, int64_t n) {
+    Writer w(path);
+    w.Put(
+        "PM01BS02\r\n"
+        "Zeitstempel|10.03.2026 08:12\r\n"
+        "Dienststelle|Stra\xDF"
+        "enmeisterei Rottweil\r\n"
+        "Abteilung|Ebenheit\r\n"
+        "Pruefer|K. St\xE4rk\r\n"
+        "Str.-Typ|B\r\n"
+        "Str.-Nr.|14\r\n"
+        "***\r\n");
+    for (int64_t i = 0; i < n; ++i) {
+        w.PutDoubleLE(TenthsMm(i) / 10.0);
+        w.PutDoubleLE(0.0);
+        w.PutDoubleLE(12.35 + static_cast<double>(i) / 10000.0);  // km, every 0.1 m
+        w.PutDoubleLE(3.5);
+        w.PutDoubleLE(0.0);
+        w.Put(HasRemark(i) ? "Riss\r\n" : "\r\n");
     }
-    return s;
+    w.Put("***\r\n");
 }
 
-std::string FourField(int n, std::mt19937& rng) {
-    std::string s = "14.05.2024 13:05:12 Rollstabmessung\r\nB 14\r\n";
-    std::uniform_int_distribution<int> v(-20, 30);
-    char line[96];
-    for (int i = 0; i < n; ++i) {
-        const int mm = v(rng);
-        std::snprintf(line, sizeof line, "%d,%d;%s%d,%d;%d;%s\r\n", i / 2, (i % 2) * 5,
-                      mm < 0 ? "-" : "", std::abs(mm) / 10, std::abs(mm) % 10,
-                      i % 5000 == 0 ? 1 : 0, i % 5000 == 0 ? "Riss" : "");
-        s += line;
+void WriteDatumList(const std::string& path, int64_t n) {
+    Writer w(path);
+    w.Put(
+        "Datum: 10.03.2026 Zeit: 08:12:00\r\n"
+        "Pr\xC3\xBC"
+        "fer:;K. St\xE4rk\r\n"
+        "Strasse:;B 14\r\n"
+        "Baumassnahme:;Deckenerneuerung Rottweil\r\n"
+        "Gesamtl\xE4nge:;" +
+        TenthsText(n) +
+        " m\r\n"
+        "Station;H\xF6he;Geschw;x;Breite;Kommentar\r\n");
+    for (int64_t i = 0; i < n; ++i) {
+        const std::string line = TenthsText(i) + ';' + TenthsText(TenthsMm(i)) + ";4," +
+                                 std::to_string(i % 10) + ";0;3,50;" +
+                                 (HasRemark(i) ? "Riss" : "") + "\r\n";
+        w.Put(line);
     }
-    return s;
 }
 
-bool ReadOnce(const std::string& path, int expectedCode, std::size_t expectedSamples) {
+void WriteFourField(const std::string& path, int64_t n) {
+    Writer w(path);
+    w.Put(
+        "10.03.2026 08:12:00 Rollstabmessung\r\n"
+        "Stra\xDF"
+        "enmeisterei Rottweil\r\n"
+        "B 14, Fahrstreifen 1\r\n");
+    for (int64_t i = 0; i < n; ++i) {
+        const std::string line = TenthsText(i) + ';' + TenthsText(TenthsMm(i)) + ";0;" +
+                                 (HasRemark(i) ? "Riss" : "") + "\r\n";
+        w.Put(line);
+    }
+}
+
+struct Format {
+    const char* name;
+    const char* file;
+    int code;
+    void (*write)(const std::string&, int64_t);
+};
+
+const Format kFormats[] = {
+    {"PM01BS02", "run.dat", nivora::CMessFahrtDaten::kPm01Bs02, WritePm01Bs02},
+    {"Datum: list", "run_datum.csv", nivora::CMessFahrtDaten::kDatumList, WriteDatumList},
+    {"four-field list", "run_vierfeld.csv", nivora::CMessFahrtDaten::kFourField, WriteFourField},
+};
+
+// Reads a file the way the command-line program does. Empty text: as
+// expected; otherwise what was wrong.
+std::string ReadAndCheck(const std::string& path, int code, int64_t samples,
+                         std::unique_ptr<nivora::CMessFahrtDaten>& run) {
     auto bytes = nivora::ReadFileBytes(path);
-    if (!bytes) return false;
-    nivora::CMessFahrtDaten run;
-    run.Load(std::move(*bytes), path);
-    return run.formatCode == expectedCode && run.RawSamples().size() == expectedSamples;
+    if (!bytes) return "cannot read " + path;
+    run = std::make_unique<nivora::CMessFahrtDaten>();
+    run->Load(std::move(*bytes), path);
+    if (!run->IsLoaded() || run->formatCode != code ||
+        static_cast<int64_t>(run->RawSamples().size()) != samples)
+        return path + ": loaded " + (run->IsLoaded() ? "yes" : "no") + ", format code " +
+               std::to_string(run->formatCode) + ", " + std::to_string(run->RawSamples().size()) +
+               " samples; expected format code " + std::to_string(code) + " with " +
+               std::to_string(samples) + " samples";
+    return {};
 }
 
-double Seconds(const std::function<void()>& f, int repeats) {
-    double best = 1e9;
+// Peak memory of one read in its own process. ru_maxrss of a forked child
+// starts at its parent's high-water mark (also across exec), so the
+// children are forked by a helper that is itself forked before this process
+// has read anything and stays small.
+class MemoryProbe {
+  public:
+    MemoryProbe() {
+        if (pipe(m_request) != 0 || pipe(m_reply) != 0) Fail("pipe");
+        std::fflush(nullptr);
+        m_helper = fork();
+        if (m_helper < 0) Fail("fork");
+        if (m_helper == 0) Serve();
+        close(m_request[0]);
+        close(m_reply[1]);
+    }
+    ~MemoryProbe() {
+        close(m_request[1]);  // the helper ends at end of input
+        close(m_reply[0]);
+        int status = 0;
+        waitpid(m_helper, &status, 0);
+    }
+    // Peak resident bytes of a child that reads the file once (an empty
+    // path: a child that reads nothing, the floor of every figure).
+    int64_t PeakBytes(const std::string& path, int code, int64_t samples) {
+        Request r{};
+        if (path.size() >= sizeof r.path) Fail("temporary path too long");
+        std::memcpy(r.path, path.data(), path.size());
+        r.code = code;
+        r.samples = samples;
+        if (write(m_request[1], &r, sizeof r) != static_cast<ssize_t>(sizeof r))
+            Fail("memory probe: request");
+        Reply a{};
+        if (read(m_reply[0], &a, sizeof a) != static_cast<ssize_t>(sizeof a))
+            Fail("memory probe: no reply");
+        if (!WIFEXITED(a.status) || WEXITSTATUS(a.status) != 0)
+            Fail("memory probe: the reading child failed for " + path);
+        return a.maxRssKiB * 1024;
+    }
+
+  private:
+    struct Request {
+        char path[1024];
+        int code;
+        int64_t samples;
+    };
+    struct Reply {
+        int64_t maxRssKiB;
+        int status;
+    };
+
+    [[noreturn]] void Serve() {
+        close(m_request[1]);
+        close(m_reply[0]);
+        Request r{};
+        while (ReadAll(m_request[0], &r, sizeof r)) {
+            const pid_t child = fork();
+            if (child == 0) {
+                if (r.path[0] == '\0') _exit(0);
+                std::unique_ptr<nivora::CMessFahrtDaten> run;
+                const std::string error = ReadAndCheck(r.path, r.code, r.samples, run);
+                if (!error.empty()) std::fprintf(stderr, "nivora_bench: %s\n", error.c_str());
+                _exit(error.empty() ? 0 : 1);
+            }
+            Reply a{-1, -1};
+            rusage usage{};
+            if (child > 0 && wait4(child, &a.status, 0, &usage) == child)
+                a.maxRssKiB = usage.ru_maxrss;  // KiB on Linux
+            if (write(m_reply[1], &a, sizeof a) != static_cast<ssize_t>(sizeof a)) break;
+        }
+        _exit(0);
+    }
+    static bool ReadAll(int fd, void* p, std::size_t size) {
+        auto* bytes = static_cast<char*>(p);
+        while (size > 0) {
+            const ssize_t got = read(fd, bytes, size);
+            if (got <= 0) return false;
+            bytes += got;
+            size -= static_cast<std::size_t>(got);
+        }
+        return true;
+    }
+
+    int m_request[2]{-1, -1};
+    int m_reply[2]{-1, -1};
+    pid_t m_helper = -1;
+};
+
+// Removed at the end, also when a check fails (Fail exits through atexit).
+fs::path g_tempDir;
+void RemoveTempDir() {
+    if (g_tempDir.empty()) return;
+    std::error_code ec;
+    fs::remove_all(g_tempDir, ec);
+    g_tempDir.clear();
+}
+
+fs::path MakeTempDir() {
+    std::string templ = (fs::temp_directory_path() / "nivora-bench-XXXXXX").string();
+    if (!mkdtemp(templ.data())) Fail("cannot create a temporary folder");
+    return templ;
+}
+
+// What f returns is released after the clock stops: freeing a run is not
+// part of reading it.
+template <typename F>
+double BestSeconds(int repeats, F&& f) {
+    double best = 1e300;
     for (int r = 0; r < repeats; ++r) {
         const auto t0 = Clock::now();
-        f();
+        [[maybe_unused]] auto result = f();
         best = std::min(best, std::chrono::duration<double>(Clock::now() - t0).count());
     }
     return best;
 }
 
-// Peak resident memory of a fresh process that reads the file once, in MiB
-// (a fresh image, so that nothing of this process's heap is counted).
-double PeakMemoryMiB(const std::string& path, int code, std::size_t samples) {
-    const std::string codeText = std::to_string(code), countText = std::to_string(samples);
-    const pid_t pid = fork();
-    if (pid == 0) {
-        execl("/proc/self/exe", "nivora_bench", "--read-once", path.c_str(), codeText.c_str(),
-              countText.c_str(), static_cast<char*>(nullptr));
-        _exit(2);
-    }
-    int status = 0;
-    rusage usage{};
-    wait4(pid, &status, 0, &usage);
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) return -1;
-    return usage.ru_maxrss / 1024.0;
+std::string ShellQuoted(const std::string& s) {
+    std::string q = "'";
+    for (char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return q + "'";
 }
+
+struct Row {
+    const Format* format;
+    int64_t fileBytes;
+    double readSeconds, wcSeconds;
+    int64_t peakBytes;
+};
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc == 5 && std::string(argv[1]) == "--read-once")
-        return ReadOnce(argv[2], std::atoi(argv[3]), static_cast<std::size_t>(std::atoll(argv[4])))
-                   ? 0
-                   : 1;
-    const int n = argc > 1 ? std::atoi(argv[1]) : 1000000;
-    const fs::path dir = fs::temp_directory_path() / ("nivora-bench-" + std::to_string(getpid()));
-    fs::create_directories(dir);
-    std::mt19937 rng(42);
-    struct Format {
-        const char* name;
-        int code;
-        std::string (*make)(int, std::mt19937&);
-    };
-    const Format formats[] = {
-        {"PM01BS02", 1002, Pm02}, {"Datum-Liste", 1003, Datum}, {"Vierfeldliste", 3, FourField}};
-
-    std::printf("%d samples per run\n", n);
-    std::printf("%-14s %6s %9s %9s %9s %10s %9s %8s\n", "format", "code", "MB", "read s", "MB/s",
-                "wc -l s", "peak MiB", "x file");
-    int failures = 0;
-    for (const Format& f : formats) {
-        const std::string path = (dir / (std::string(f.name) + ".dat")).string();
-        {
-            std::ofstream out(path, std::ios::binary);
-            out << f.make(n, rng);
-        }
-        const double mb = fs::file_size(path) / 1e6;
-        if (!ReadOnce(path, f.code, static_cast<std::size_t>(n))) {
-            std::printf("%-14s not read as format %d with %d samples\n", f.name, f.code, n);
-            ++failures;
-            continue;
-        }
-        const double read =
-            Seconds([&] { ReadOnce(path, f.code, static_cast<std::size_t>(n)); }, 3);
-        const std::string wc = "wc -l '" + path + "' > /dev/null";
-        const double wcl = Seconds([&] { (void)std::system(wc.c_str()); }, 3);
-        const double peak = PeakMemoryMiB(path, f.code, static_cast<std::size_t>(n));
-        std::printf("%-14s %6d %9.1f %9.3f %9.1f %10.3f %9.1f %8.1f\n", f.name, f.code, mb, read,
-                    mb / read, wcl, peak, peak * 1.048576 / mb);
+    const int64_t samples = argc > 1 ? std::atoll(argv[1]) : 1000000;
+    const int repeats = argc > 2 ? std::atoi(argv[2]) : 3;
+    if (samples < 1 || repeats < 1) {
+        std::fprintf(stderr, "usage: nivora_bench [samples [repeats]]\n");
+        return 2;
     }
-    fs::remove_all(dir);
-    return failures == 0 ? 0 : 1;
+    MemoryProbe probe;  // first, while this process is small
+    g_tempDir = MakeTempDir();
+    std::atexit(RemoveTempDir);
+
+    std::vector<Row> rows;
+    for (const Format& f : kFormats) {
+        const std::string path = (g_tempDir / f.file).string();
+        f.write(path, samples);
+        Row row{&f, static_cast<int64_t>(fs::file_size(path)), 0, 0, 0};
+
+        row.peakBytes = probe.PeakBytes(path, f.code, samples);
+        row.readSeconds = BestSeconds(repeats, [&] {
+            std::unique_ptr<nivora::CMessFahrtDaten> run;
+            const std::string error = ReadAndCheck(path, f.code, samples, run);
+            if (!error.empty()) Fail(error);
+            return run;
+        });
+        const std::string wc = "wc -l " + ShellQuoted(path) + " > /dev/null";
+        row.wcSeconds = BestSeconds(repeats, [&] {
+            if (std::system(wc.c_str()) != 0) Fail("wc -l failed on " + path);
+            return 0;
+        });
+        rows.push_back(row);
+        fs::remove(path);  // keeps the temporary folder small
+    }
+    const int64_t floorBytes = probe.PeakBytes("", 0, 0);
+
+    std::printf("%" PRId64
+                " samples per run, best of %d; MB = 10^6 bytes; file bytes + Load, "
+                "file in the page cache\n\n",
+                samples, repeats);
+    std::printf(
+        "| format | code | file MB | read s | MB/s | wc -l s | read / wc -l | peak RSS MB "
+        "| peak / file |\n");
+    std::printf("|---|---:|---:|---:|---:|---:|---:|---:|---:|\n");
+    for (const Row& r : rows) {
+        const double mb = static_cast<double>(r.fileBytes) / 1e6;
+        const double peakMb = static_cast<double>(r.peakBytes) / 1e6;
+        std::printf("| %s | %d | %.1f | %.3f | %.1f | %.3f | %.1f | %.1f | %.1f |\n",
+                    r.format->name, r.format->code, mb, r.readSeconds, mb / r.readSeconds,
+                    r.wcSeconds, r.readSeconds / r.wcSeconds, peakMb, peakMb / mb);
+    }
+    std::printf(
+        "\nPeak RSS: ru_maxrss of a child process that reads the file once; a child that "
+        "reads nothing peaks at %.1f MB.\n",
+        static_cast<double>(floorBytes) / 1e6);
+    return 0;
 }

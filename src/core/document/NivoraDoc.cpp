@@ -51,7 +51,7 @@ CNivoraDoc::OpenResult CNivoraDoc::OpenFile(const std::string& path,
         m_empty = true;
         return OpenResult::Opened;
     }
-    if (!LoadFromFile(*bytes, path, services)) {
+    if (!LoadFromFile(std::move(*bytes), path, services)) {
         Show(services, "Unerwartetes Dateiformat.", MessageIcon::Warning);
         DiscardContents();
         return OpenResult::Refused;
@@ -59,7 +59,7 @@ CNivoraDoc::OpenResult CNivoraDoc::OpenFile(const std::string& path,
     return OpenResult::Opened;
 }
 
-bool CNivoraDoc::LoadFromFile(std::string_view bytes, const std::string& path,
+bool CNivoraDoc::LoadFromFile(std::string bytes, const std::string& path,
                               const DocumentServices& services) {
     m_empty = false;
     m_firstLoadShown = false;
@@ -75,7 +75,7 @@ bool CNivoraDoc::LoadFromFile(std::string_view bytes, const std::string& path,
     ReadContext context;
     context.messages = services.messages;
     context.readSideFile = services.readFile;
-    m_run.Load(bytes, path, context);
+    m_run.Load(std::move(bytes), path, context);
     if (!m_run.IsLoaded()) return false;
 
     if (!m_state.FileExisted()) {

@@ -62,8 +62,7 @@ class CNivoraDoc {
     // document; a file that cannot be read or is refused shows its message.
     OpenResult OpenFile(const std::string& path, const DocumentServices& services);
     // The opening sequence on the file's bytes; false when no reader took it.
-    bool LoadFromFile(std::string_view bytes, const std::string& path,
-                      const DocumentServices& services);
+    bool LoadFromFile(std::string bytes, const std::string& path, const DocumentServices& services);
     void DiscardContents();
     void LoadComparisonRuns(const DocumentServices& services);
 
