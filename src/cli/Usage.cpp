@@ -52,9 +52,14 @@ const char* const kReport =
 
 }  // namespace
 
-int ParseOpenOptions(const std::vector<std::string>& args, const std::string& command,
-                     OpenOptions& o) {
+namespace {
+
+// One parser for every command: FILE once, --help, "--" ends the options;
+// the options of the opening commands only where they are allowed.
+int ParseArguments(const std::vector<std::string>& args, const std::string& command,
+                   bool openOptions, OpenOptions& o) {
     bool havePath = false;
+    bool optionsEnded = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         auto value = [&](std::string& out) {
@@ -65,17 +70,20 @@ int ParseOpenOptions(const std::vector<std::string>& args, const std::string& co
             out = args[++i];
             return true;
         };
-        if (a == "--help" || a == "-h") {
+        const bool option = !optionsEnded && a.size() > 1 && a[0] == '-';
+        if (option && (a == "--help" || a == "-h")) {
             PrintUsage(command, false);
             return 0;
         }
-        if (a == "--mirror") {
+        if (option && a == "--") {
+            optionsEnded = true;
+        } else if (option && openOptions && a == "--mirror") {
             o.mirror = true;
-        } else if (a == "--kilometrage") {
+        } else if (option && openOptions && a == "--kilometrage") {
             if (!value(o.kilometrage)) return 2;
-        } else if (a == "--settings") {
+        } else if (option && openOptions && a == "--settings") {
             if (!value(o.settingsFile)) return 2;
-        } else if (a.size() > 1 && a[0] == '-') {
+        } else if (option) {
             std::cerr << "nivora-cli " << command << ": unbekannte Option " << a << "\n";
             PrintUsage(command, true);
             return 2;
@@ -95,45 +103,33 @@ int ParseOpenOptions(const std::vector<std::string>& args, const std::string& co
     return -1;
 }
 
+}  // namespace
+
+int ParseOpenOptions(const std::vector<std::string>& args, const std::string& command,
+                     OpenOptions& o) {
+    return ParseArguments(args, command, true, o);
+}
+
+int ParseFileOnly(const std::vector<std::string>& args, const std::string& command,
+                  std::string& path) {
+    OpenOptions o;
+    const int status = ParseArguments(args, command, false, o);
+    path = o.path;
+    return status;
+}
+
 void PrintUsage(const std::string& command, bool toStdErr) {
     std::ostream& out = toStdErr ? std::cerr : std::cout;
     if (command == "info")
         out << kInfo;
     else if (command == "read")
         out << kRead;
+    else if (command == "open")
+        out << kOpen;
+    else if (command == "report")
+        out << kReport;
     else
         out << kProgram;
-}
-
-int ParseFileOnly(const std::vector<std::string>& args, const std::string& command,
-                  std::string& path) {
-    bool havePath = false;
-    bool optionsEnded = false;
-    for (const std::string& a : args) {
-        if (!optionsEnded && (a == "--help" || a == "-h")) {
-            PrintUsage(command, false);
-            return 0;
-        }
-        if (!optionsEnded && a == "--") {
-            optionsEnded = true;
-        } else if (!optionsEnded && a.size() > 1 && a[0] == '-') {
-            std::cerr << "nivora-cli " << command << ": unbekannte Option " << a << "\n";
-            PrintUsage(command, true);
-            return 2;
-        } else if (havePath) {
-            std::cerr << "nivora-cli " << command << ": nur eine DATEI erlaubt\n";
-            return 2;
-        } else {
-            path = a;
-            havePath = true;
-        }
-    }
-    if (!havePath) {
-        std::cerr << "nivora-cli " << command << ": DATEI fehlt\n";
-        PrintUsage(command, true);
-        return 2;
-    }
-    return -1;
 }
 
 }  // namespace nivora::cli

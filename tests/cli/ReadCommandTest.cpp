@@ -22,12 +22,21 @@ TEST(CliUsage, HelpVersionAndUsageErrors) {
     const auto help = RunCli({"--help"});
     EXPECT_EQ(help.status, 0);
     EXPECT_NE(help.out.find("Aufruf: nivora-cli"), std::string::npos);
-    const auto readHelp = RunCli({"read", "--help"});
-    EXPECT_EQ(readHelp.status, 0);
-    EXPECT_NE(readHelp.out.find("nivora-cli read DATEI"), std::string::npos);
+    for (const std::string command : {"info", "read", "open", "report"}) {
+        const auto commandHelp = RunCli({command, "--help"});
+        EXPECT_EQ(commandHelp.status, 0);
+        EXPECT_NE(commandHelp.out.find("Aufruf: nivora-cli " + command + " DATEI"),
+                  std::string::npos)
+            << command;
+    }
 
     const std::vector<std::vector<std::string>> usageErrors = {
-        {}, {"lesen", "x"}, {"read"}, {"read", "a", "b"}, {"info", "--gibtsnicht", "a"},
+        {},
+        {"lesen", "x"},
+        {"read"},
+        {"read", "a", "b"},
+        {"info", "--gibtsnicht", "a"},
+        {"read", "--mirror", "a"},
     };
     for (const auto& args : usageErrors) {
         const auto r = RunCli(args);
