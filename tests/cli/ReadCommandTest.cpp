@@ -124,7 +124,7 @@ TEST(CliRead, RefusedAndUnreadableFiles) {
     EXPECT_EQ(m["messages"][0]["text"],
               "FEHLER\r\nDieses Dateiformat wird nicht unterst\xC3\xBCtzt!");
 
-    for (const std::string missing : {(dir.path() / "fehlt.txt").string(), dir.path().string()}) {
+    for (const std::string& missing : {(dir.path() / "fehlt.txt").string(), dir.path().string()}) {
         const auto r = RunCli({"read", missing});
         EXPECT_EQ(r.status, 1);
         EXPECT_EQ(r.err,
