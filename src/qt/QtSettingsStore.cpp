@@ -21,6 +21,10 @@ std::optional<std::string> QtSettingsStore::ReadText(const std::string& section,
                                                      const std::string& entry) const {
     const QVariant v = m_settings->value(KeyOf(section, entry));
     if (!v.isValid()) return std::nullopt;
+    // An INI value with unquoted commas comes back as a list; toString() would
+    // give an empty text.
+    if (v.userType() == QMetaType::QStringList)
+        return ToCp1252(v.toStringList().join(QLatin1Char(',')));
     return ToCp1252(v.toString());
 }
 

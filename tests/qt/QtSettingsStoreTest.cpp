@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QTemporaryDir>
 
 #include "QtSettingsStore.h"
@@ -35,6 +36,30 @@ TEST(QtSettingsStore, RoundTripOfTextsAndIntegers) {
     CEinstellungen s;
     s.ReadFromStore(store);
     EXPECT_EQ(s.Colour(2), CEinstellungen::kDefaultColours[2]);
+}
+
+TEST(QtSettingsStore, HandWrittenIniFile) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = dir.filePath("hand.ini");
+    {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(
+            "[Sonstiges]\nNrDiagramme=2,3\nNrAusWertung=Pr\xC3\xBC"
+            "fung\n"
+            "Waerung=1\n[Dicken]\nDicke4=25mm\n");
+    }
+    QtSettingsStore store(path);
+    EXPECT_EQ(store.ReadText("Sonstiges", "NrDiagramme"), std::optional<std::string>("2,3"));
+    CEinstellungen s;
+    s.ReadFromStore(store);
+    EXPECT_EQ(s.nrDiagramme, "2,3");
+    EXPECT_EQ(s.nrAusWertung,
+              "Pr\xFC"
+              "fung");
+    EXPECT_EQ(s.Currency(), "CHF");
+    EXPECT_EQ(s.Width(4), 25);
 }
 
 TEST(QtText, Cp1252Conversion) {

@@ -149,14 +149,19 @@ std::string CZi4Verwaltung::ComputeIdentification() const {
         s += GetValue(key, "");
         s.resize(text::TrimRight(s).size());
     }
-    long long a = 1321, b = 3022;
+    // The full edition computes in 32-bit integers that wrap around; the same
+    // is done here in unsigned arithmetic, so a long text still matches the
+    // KENNUNG it wrote.
+    uint32_t a = 1321, b = 3022;
     for (std::size_t i = 0; i < s.size(); ++i) {
-        const long long c = static_cast<signed char>(s[i]);
-        a += c;
+        const int32_t c = static_cast<signed char>(s[i]);
+        a += static_cast<uint32_t>(c);
         // Truncating division keeps the sign of c * i, as the full edition computes it.
-        b += (c * static_cast<long long>(i)) % 17;
+        const int32_t ci =
+            static_cast<int32_t>(static_cast<uint32_t>(c) * static_cast<uint32_t>(i));
+        b += static_cast<uint32_t>(ci % 17);
     }
-    return std::to_string(text::ClampToInt(a * 100 + b));
+    return std::to_string(static_cast<int32_t>(a * 100u + b));
 }
 
 bool CZi4Verwaltung::CheckIdentification() const {

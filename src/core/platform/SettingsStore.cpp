@@ -7,12 +7,10 @@
 namespace nivora {
 
 std::optional<int32_t> ParseStoredInt(const std::string& t) {
-    const std::string_view s = text::Trim(t);
+    const std::string_view s = text::TrimLeft(t);
     std::size_t i = 0;
     if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
-    if (i == s.size()) return std::nullopt;
-    for (std::size_t k = i; k < s.size(); ++k)
-        if (s[k] < '0' || s[k] > '9') return std::nullopt;
+    if (i == s.size() || s[i] < '0' || s[i] > '9') return std::nullopt;
     return text::ToInt(s);
 }
 

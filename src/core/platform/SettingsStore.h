@@ -26,8 +26,9 @@ class ISettingsStore {
     virtual void DeleteKey(const std::string& section) = 0;
 };
 
-// An integer as a settings text holds it: optional blanks, an optional sign,
-// digits, optional blanks; anything else is no integer.
+// An integer read from a settings text like strtol: leading white space, an
+// optional sign, then digits up to the first other character, saturated at
+// the 32-bit range. A text without a digit there is no integer.
 std::optional<int32_t> ParseStoredInt(const std::string& text);
 
 class MemorySettingsStore : public ISettingsStore {

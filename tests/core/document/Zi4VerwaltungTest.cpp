@@ -54,6 +54,28 @@ TEST(Zi4Verwaltung, TypedValues) {
     EXPECT_EQ(z.GetValue("MASSSTAB_DER_LAENGE", ""), "400");
 }
 
+TEST(Zi4Verwaltung, LargeFilesAndExtremeNumbers) {
+    std::string content = "UBERSCHRIFT_ZEILE_1=" + std::string(1 << 20, 'x') + "\r\n";
+    for (int i = 0; i < 100000; ++i) content += "K" + std::to_string(i) + "=" + "[1|2]\n";
+    content +=
+        "MASSSTAB_DER_LAENGE=99999999999\nDEZIMETER_OFFSET=-99999999999\n"
+        "KALIBRIERWERT=  +12\nMANUVONBIS=-99999999999;99999999999\nA=x\ry\n";
+    const auto z = FromText(content);
+    EXPECT_EQ(z.GetValue("UBERSCHRIFT_ZEILE_1", "").size(), std::size_t{1} << 20);
+    EXPECT_EQ(z.GetValue("K99999", ""), "[1|2]");
+    EXPECT_EQ(z.GetLengthScale(), 2147483647);
+    EXPECT_EQ(z.GetDezimeterOffset(), -2147483647 - 1);
+    EXPECT_EQ(z.GetKalibrierwert(), 12);
+    int32_t from = 0, to = 0;
+    z.GetManuVonBis(from, to);
+    EXPECT_EQ(from, -2147483647 - 1);
+    EXPECT_EQ(to, 2147483647);
+    EXPECT_EQ(z.GetValue("A", ""), "x\ry");  // a lone CR does not end a line
+    // 2^20 bytes "x": a = 1321 + 120 * 2^20, b = 3022 + the sum of i % 17; a * 100 + b
+    // passes 2^31 and wraps as in the full edition's 32-bit arithmetic.
+    EXPECT_EQ(z.ComputeIdentification(), "-293466166");
+}
+
 TEST(Zi4Verwaltung, IdentificationChecksum) {
     struct Case {
         const char* zeile1;

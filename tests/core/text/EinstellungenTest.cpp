@@ -1,10 +1,16 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
 #include "platform/SettingsStore.h"
 #include "text/Einstellungen.h"
 
 namespace nivora {
 namespace {
+
+namespace fs = std::filesystem;
 
 TEST(Einstellungen, DefaultsAndAccessors) {
     const CEinstellungen s;
@@ -38,7 +44,7 @@ TEST(Einstellungen, ReadFromStoreKeepsDefaultsForMissingOrBadEntries) {
     EXPECT_TRUE(s.NummerierungAn());
     EXPECT_EQ(s.nrDiagramme, "7a");
     EXPECT_EQ(s.Currency(), "CHF");
-    EXPECT_EQ(s.checkNegativ, 0);
+    EXPECT_EQ(s.checkNegativ, 2);  // read like strtol: up to the first non-digit
 
     store.WriteInt("Sonstiges", "Waerung", 2);
     s.ReadFromStore(store);
@@ -62,14 +68,56 @@ TEST(SettingsStore, MemoryStoreAndDeleteKey) {
     EXPECT_FALSE(store.ReadText("Spaltenbreiten", "a"));
     EXPECT_FALSE(store.ReadText("Spaltenbreiten/AuswertungDlg", "b"));
     EXPECT_TRUE(store.ReadText("Sonstiges", "LastFileOpen"));
-    EXPECT_EQ(ParseStoredInt(" -12 "), std::optional<int32_t>(-12));
-    EXPECT_EQ(ParseStoredInt("99999999999"), std::optional<int32_t>(2147483647));
-    EXPECT_FALSE(ParseStoredInt(""));
-    EXPECT_FALSE(ParseStoredInt("-"));
-    EXPECT_FALSE(ParseStoredInt("1.5"));
+}
+
+TEST(SettingsStore, IntegersReadLikeStrtol) {
+    const struct {
+        const char* text;
+        std::optional<int32_t> expected;
+    } cases[] = {
+        {" -12 ", -12},
+        {"\t+7", 7},
+        {"1.5", 1},
+        {"2x", 2},
+        {"99999999999", 2147483647},
+        {"-99999999999", -2147483647 - 1},
+        {"", std::nullopt},
+        {"-", std::nullopt},
+        {"x2", std::nullopt},
+        {"- 3", std::nullopt},
+        {"   ", std::nullopt},
+    };
+    for (const auto& c : cases) EXPECT_EQ(ParseStoredInt(c.text), c.expected) << c.text;
+}
+
+TEST(IniSettingsStore, ReadsTheFileAndNeverWritesIt) {
+    const fs::path dir = fs::temp_directory_path() / "nivora-ini-test";
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    const fs::path file = dir / "nivora.ini";
+    const std::string content = "[Druck]\nlinkerRand=50\nlinkerRand=70\n[Leer]\n";
+    std::ofstream(file, std::ios::binary) << content;
+
+    IniSettingsStore store;
+    ASSERT_TRUE(store.Load(file.string()));
+    EXPECT_EQ(store.ReadInt("Druck", "linkerRand"), std::optional<int32_t>(70));  // later wins
+    store.WriteInt("Druck", "linkerRand", 1);
+    store.DeleteKey("Druck");
+    EXPECT_FALSE(store.ReadText("Druck", "linkerRand"));
+    std::ifstream in(file, std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), content);
+
+    std::ofstream(dir / "leer.ini", std::ios::binary);
+    IniSettingsStore empty;
+    EXPECT_TRUE(empty.Load((dir / "leer.ini").string()));
+    CEinstellungen s;
+    s.ReadFromStore(empty);
+    EXPECT_EQ(s, CEinstellungen());
 
     IniSettingsStore missing;
-    EXPECT_FALSE(missing.Load("/nicht/vorhanden.ini"));
+    EXPECT_FALSE(missing.Load((dir / "fehlt.ini").string()));
+    EXPECT_FALSE(missing.Load(dir.string()));  // a folder
+    fs::remove_all(dir);
 }
 
 }  // namespace
