@@ -2,6 +2,7 @@
 // section at a station, the section lookup of the evaluation and the limit
 // profile of the diagram.
 #include <algorithm>
+#include <functional>
 
 #include "document/KeyEncodings.h"
 #include "document/Zi4Verwaltung.h"
@@ -67,20 +68,37 @@ CZi4Verwaltung::SectionHit CZi4Verwaltung::FindSectionAt(int32_t station) {
 }
 
 std::pair<int, int> CZi4Verwaltung::GetSectionNumberAndWidth(int32_t station) const {
+    return SectionLookup(*this)(station);
+}
+
+CZi4Verwaltung::SectionLookup::SectionLookup(const CZi4Verwaltung& state) {
     int32_t from = 0, to = 0;
-    GetManuVonBis(from, to);
-    const bool ascending = from < to;
-    const auto groups = BracketGroups(GetValue("ABSCHNITTE", ""));
-    if (groups.empty()) return {0, 0};
-    std::vector<int32_t> begin, width;
-    for (const auto& g : groups) {
-        begin.push_back(text::ToInt(GetCharField(g, '|', 0)));
-        width.push_back(text::ToInt(GetCharField(g, '|', 1)));
-    }
-    for (std::size_t i = 1; i < groups.size(); ++i)
-        if ((ascending && begin[i] >= station) || (!ascending && station >= begin[i]))
-            return {static_cast<int>(i), width[i - 1]};
-    return {static_cast<int>(groups.size()), width.back()};
+    state.GetManuVonBis(from, to);
+    m_ascending = from < to;
+    const std::string value = state.GetValue("ABSCHNITTE", "");
+    ForEachBracketGroup(value, [&](std::size_t begin, std::size_t end) {
+        const std::string_view g = std::string_view(value).substr(begin, end - begin);
+        const auto bar = g.find('|');
+        const int32_t b = text::ToInt(g.substr(0, bar));
+        m_width.push_back(bar == std::string_view::npos ? 0 : text::ToInt(g.substr(bar + 1)));
+        if (m_width.size() > 1) {
+            const int32_t previous = m_bound.empty() ? b : m_bound.back();
+            m_bound.push_back(m_ascending ? std::max(previous, b) : std::min(previous, b));
+        }
+        return true;
+    });
+}
+
+std::pair<int, int> CZi4Verwaltung::SectionLookup::operator()(int32_t station) const {
+    if (m_width.empty()) return {0, 0};
+    // The first group from 1 on whose begin reaches the station (ascending)
+    // or lies at or below it (descending): the first running bound that does.
+    const auto it = m_ascending ? std::lower_bound(m_bound.begin(), m_bound.end(), station)
+                                : std::lower_bound(m_bound.begin(), m_bound.end(), station,
+                                                   std::greater<int32_t>());
+    if (it == m_bound.end()) return {static_cast<int>(m_width.size()), m_width.back()};
+    const std::size_t i = static_cast<std::size_t>(it - m_bound.begin()) + 1;
+    return {static_cast<int>(i), m_width[i - 1]};
 }
 
 std::string CZi4Verwaltung::GetLimitProfile(int32_t a, int32_t b) {

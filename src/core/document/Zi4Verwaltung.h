@@ -84,6 +84,19 @@ class CZi4Verwaltung {
     SectionHit FindSectionAt(int32_t station);
     // Section number (from 1) and width (cm) at a station; (0, 0) without sections.
     std::pair<int, int> GetSectionNumberAndWidth(int32_t station) const;
+    // The same lookup with ABSCHNITTE read once, for callers that ask for
+    // many stations (the evaluation asks once per exceedance).
+    class SectionLookup {
+      public:
+        explicit SectionLookup(const CZi4Verwaltung& state);
+        std::pair<int, int> operator()(int32_t station) const;
+
+      private:
+        bool m_ascending = true;
+        std::vector<int32_t>
+            m_bound;  // running max (ascending) or min of the begins from group 1 on
+        std::vector<int32_t> m_width;
+    };
     std::string GetLimitProfile(int32_t a, int32_t b);
 
   private:

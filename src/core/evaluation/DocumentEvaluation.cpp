@@ -9,10 +9,7 @@ AuswertungsEingabe EvaluationInputOf(const CNivoraDoc& doc) {
     for (const ABSCHNITT& s : doc.State().SectionCache())
         in.sections.push_back({s.from, s.to, s.width, s.limit, s.factorK, s.unitPrice, s.evaluate,
                                s.roadSurface, s.meanSpeed, s.vark});
-    const CZi4Verwaltung* state = &doc.State();
-    in.sectionNumberAndWidth = [state](int32_t station) {
-        return state->GetSectionNumberAndWidth(station);
-    };
+    in.sectionNumberAndWidth = CZi4Verwaltung::SectionLookup(doc.State());
     for (const auto& a : doc.Texts().ExcludedAreas())
         in.excludedAreas.push_back({a.from, a.to, a.text});
     return in;

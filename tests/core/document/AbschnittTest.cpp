@@ -222,3 +222,31 @@ TEST(SectionCache, LimitProfile) {
 
 }  // namespace
 }  // namespace nivora
+
+namespace nivora {
+namespace {
+
+// The lookup reads ABSCHNITTE once; it must answer as the rule does for
+// begins in any order.
+TEST(SectionCache, LookupMatchesTheRuleForUnsortedBegins) {
+    for (const char* manu : {"0;5000", "5000;0"}) {
+        const auto z = State("[0|300][900|310][400|320][1200|330][1100|340]", manu);
+        const CZi4Verwaltung::SectionLookup lookup(z);
+        const bool ascending = std::string(manu) == "0;5000";
+        const int32_t begins[] = {0, 900, 400, 1200, 1100};
+        const int widths[] = {300, 310, 320, 330, 340};
+        for (int32_t station = -100; station <= 1400; station += 50) {
+            std::pair<int, int> expected{5, 340};
+            for (int i = 1; i < 5; ++i)
+                if ((ascending && begins[i] >= station) || (!ascending && station >= begins[i])) {
+                    expected = {i, widths[i - 1]};
+                    break;
+                }
+            EXPECT_EQ(lookup(station), expected) << manu << " " << station;
+            EXPECT_EQ(z.GetSectionNumberAndWidth(station), expected);
+        }
+    }
+}
+
+}  // namespace
+}  // namespace nivora
