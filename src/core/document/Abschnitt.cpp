@@ -1,5 +1,7 @@
 #include "document/Abschnitt.h"
 
+#include <utility>
+
 #include "document/KeyEncodings.h"
 #include "measurement/MessFahrtDaten.h"
 #include "text/Number.h"
@@ -65,13 +67,13 @@ void AbschnittListe::Normalize() {
     if (ascending) {
         for (std::size_t i = sections.size(); i-- > 0;)
             sections[i].to = i + 1 < sections.size() ? sections[i + 1].from : rangeTo;
-        for (std::size_t i = 0; i < sections.size();) {
+        // Removed sections are left out while the kept ones move up, so that
+        // many removals stay linear.
+        std::size_t kept = 0;
+        for (std::size_t i = 0; i < sections.size(); ++i) {
             Abschnitt& s = sections[i];
-            if (s.from == s.to || s.to <= rangeFrom) {
-                // Zero length, or wholly before the range (it would turn round).
-                sections.erase(sections.begin() + static_cast<std::ptrdiff_t>(i));
-                continue;
-            }
+            // Zero length, or wholly before the range (it would turn round).
+            if (s.from == s.to || s.to <= rangeFrom) continue;
             if (s.from < rangeFrom) {
                 // Also a section that covers the whole range stays, clipped at both ends.
                 s.from = rangeFrom;
@@ -79,8 +81,10 @@ void AbschnittListe::Normalize() {
             } else if (s.to > rangeTo) {
                 s.to = rangeTo;
             }
-            ++i;
+            if (kept != i) sections[kept] = std::move(s);
+            ++kept;
         }
+        sections.erase(sections.begin() + static_cast<std::ptrdiff_t>(kept), sections.end());
     } else {
         int32_t v = rangeTo;
         for (std::size_t i = sections.size(); i-- > 0;) {
@@ -94,7 +98,7 @@ void AbschnittListe::Normalize() {
 
 void AbschnittListe::UpdateStatistics(const CMessFahrtDaten& run) {
     Normalize();
-    for (auto& s : sections) LocateSection(run, s);
+    LocateSections(run, sections);
 }
 
 SectionsAtOpening ComputeSectionsAtOpening(const CMessFahrtDaten& run,

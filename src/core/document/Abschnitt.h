@@ -66,6 +66,9 @@ void ComputeSpeedStatistics(const CMessFahrtDaten& run, Abschnitt& section,
                             const AbschnittListe* exclusions);
 // Finds the sample indices of a section from its stations, then its statistics.
 void LocateSection(const CMessFahrtDaten& run, Abschnitt& section);
+// LocateSection for every section of a list. The samples are indexed once and
+// each section is then located in logarithmic time, so long lists stay fast.
+void LocateSections(const CMessFahrtDaten& run, std::vector<Abschnitt>& sections);
 // The whole run as one section record with its statistics.
 void WholeRunStatistics(const CMessFahrtDaten& run, Abschnitt& whole,
                         const AbschnittListe* exclusions);
@@ -76,7 +79,7 @@ void BuildDefaultSections(const CMessFahrtDaten& run, Abschnitt& whole, Abschnit
 // ABSCHNITTE is empty, else clipped to the range and matched to the run.
 struct SectionsAtOpening {
     std::string abschnitte;
-    std::string statges;  // empty optional meaning: unchanged
+    std::string statges;  // the new STATGES, when statgesChanged
     bool statgesChanged = false;
 };
 SectionsAtOpening ComputeSectionsAtOpening(const CMessFahrtDaten& run,

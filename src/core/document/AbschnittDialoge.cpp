@@ -38,6 +38,10 @@ const std::vector<CAbschnitteDlg::Column>& CAbschnitteDlg::Columns() {
     return columns;
 }
 
+std::vector<CAbschnitteDlg::Button> CAbschnitteDlg::Buttons() {
+    return {{1072, "Neu", false}, {1074, "Bearbeiten", true}, {1075, text::W("Löschen"), true}};
+}
+
 CAbschnitteDlg::CAbschnitteDlg(const std::string& abschnitte, const std::string& fromMetres,
                                const std::string& toMetres)
     : m_abschnitte(abschnitte) {
@@ -83,6 +87,18 @@ std::string CAbschnittDlg::HintText() {
         "Hinweis: \r\nVermeiden Sie Abschnittswechsel in genau der Höhe von möglichen "
         "abzugsfähigen "
         "Überschreitungspunkten.");
+}
+
+std::vector<std::pair<int, std::string>> CAbschnittDlg::Labels() {
+    return {{1073, "Der Abschnitt beginnt an Position [m]:"},
+            {1065, "diesen Streckenabschnitt auswerten"},
+            {1074, "Breite [cm]:"},
+            {1124, "Grenzwert [mm]:"},
+            {1126, "Faktor k:"},
+            {1127, text::W("Einheitspreis [WE/m²]:")},
+            {1130, text::W("Fahrbahnoberfläche:")},
+            {1136, "Mittlere Geschwindigkeit"},
+            {1139, "VarK [%]"}};
 }
 
 std::vector<std::string> CAbschnittDlg::RoadSurfaceEntries() {

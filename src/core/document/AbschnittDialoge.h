@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "document/Abschnitt.h"
@@ -22,7 +23,16 @@ class CAbschnitteDlg {
         int width;
     };
     static constexpr const char* kSettingsEntry = "BreitenaendernDlg";
+    static constexpr const char* kTitle = "Streckenabschnitte bearbeiten";
     static const std::vector<Column>& Columns();
+    struct Button {
+        int id;
+        std::string caption;
+        bool enabled;
+    };
+    // "Neu" is disabled; "Bearbeiten" opens the selected section; "Löschen"
+    // is enabled but has no effect.
+    static std::vector<Button> Buttons();
 
     // Opened with ABSCHNITTE and the two stations of MANUVONBIS as metres.
     CAbschnitteDlg(const std::string& abschnitte, const std::string& fromMetres,
@@ -35,6 +45,8 @@ class CAbschnitteDlg {
     // The text of the selected section for the section dialog; empty when
     // nothing is selected.
     std::string SectionText(int selected) const;
+    // The section dialog treats the first section apart (its begin is fixed).
+    static bool IsFirstSection(int selected) { return selected == 0; }
 
     // On OK: ABSCHNITTE stays as it was opened; STATGES is computed anew
     // without the samples of sections that are not evaluated.
@@ -49,7 +61,10 @@ class CAbschnitteDlg {
 class CAbschnittDlg {
   public:
     static constexpr uint32_t kHintColour = 0x00BF0000;  // RGB (0, 0, 191) as 0x00BBGGRR
+    static constexpr const char* kTitle = "Streckenabschnitt bearbeiten";
     static std::string HintText();
+    // The captions of the fields, by control id.
+    static std::vector<std::pair<int, std::string>> Labels();
     static std::vector<std::string> RoadSurfaceEntries();  // "Standard", then entries 1 to 40
 
     // Opened with a section's text, whether it is the first section, the
