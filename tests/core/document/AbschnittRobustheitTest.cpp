@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <limits>
 
 #include "document/Abschnitt.h"
@@ -148,11 +147,7 @@ TEST(AbschnittRobustheit, StoredSectionsOfADescendingRun) {
     EXPECT_EQ(z.GetSectionNumberAndWidth(499), (std::pair<int, int>{2, 300}));
 }
 
-double Seconds(std::chrono::steady_clock::time_point since) {
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - since).count();
-}
-
-TEST(AbschnittRobustheit, HundredThousandGroupsStayFast) {
+TEST(AbschnittRobustheit, HundredThousandGroups) {
     // 200,000 samples, one a decimetre; 100,000 sections of two samples each.
     const CMessFahrtDaten run = SpeedRun(0, 199999, 1, [](int32_t s) { return 50.0 + s % 7; });
     std::string sorted, zero, excluded;
@@ -162,7 +157,6 @@ TEST(AbschnittRobustheit, HundredThousandGroupsStayFast) {
         zero += "[0|1]";
         excluded += "[" + begin + "|350|40|10|||" + (i % 2 ? "0" : "1") + "||||]";
     }
-    const auto start = std::chrono::steady_clock::now();
 
     const auto opened = ComputeSectionsAtOpening(run, sorted, 0, 200000);
     EXPECT_EQ(opened.abschnitte.substr(0, 62),
@@ -192,7 +186,6 @@ TEST(AbschnittRobustheit, HundredThousandGroupsStayFast) {
     AbschnittListe nestedList;
     nestedList.Decode(nested, 0, 10);
     EXPECT_EQ(State(nested, "0;10").GetSectionCount(), 99999);  // the innermost group is empty
-    EXPECT_LT(Seconds(start), 10.0);
 }
 
 }  // namespace
