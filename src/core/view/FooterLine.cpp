@@ -1,0 +1,43 @@
+#include "view/FooterLine.h"
+
+#include "platform/ProgramInfo.h"
+
+namespace nivora {
+
+std::string FooterText() {
+    return std::string(program::kName) + " " + program::kVersion + "   " + program::kNoticeLine;
+}
+
+std::vector<std::string> FooterLines() {
+    return {std::string(program::kName) + " " + program::kVersion, program::kNoticeLine,
+            program::kWebAddress};
+}
+
+void DrawFooterLine(IDrawingSurface& dc, SurfacePoint at, bool severalLines, FooterAlign align) {
+    dc.SaveState();
+    FontSpec font;
+    font.face = "Courier New";
+    font.height = 200;
+    font.weight = 400;
+    font.escapement = align == FooterAlign::LeftTurned ? 2700 : 900;
+    font.orientation = font.escapement;
+    dc.SelectFont(font);
+    dc.SetTextColour(0x000000);
+    dc.SetBackgroundMode(BackgroundMode::Transparent);
+    HAlign h = HAlign::Left;
+    if (align == FooterAlign::Centre) h = HAlign::Centre;
+    if (align == FooterAlign::Right) h = HAlign::Right;
+    dc.SetTextAlign(h, VAlign::Baseline);
+    if (!severalLines) {
+        dc.TextOut({at.x - 60, at.y}, FooterText());
+    } else {
+        const auto lines = FooterLines();
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            if (lines[i].empty()) continue;
+            dc.TextOut({at.x - 60 + 200 * static_cast<int32_t>(i), at.y}, lines[i]);
+        }
+    }
+    dc.RestoreState();
+}
+
+}  // namespace nivora
