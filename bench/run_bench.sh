@@ -1,9 +1,15 @@
 #!/usr/bin/env bash
-# Builds and runs the reading benchmark (not part of the tests), from the
-# repository root: bench/run_bench.sh [samples [repeats]]
+# Builds and runs a benchmark (not part of the tests), from the repository root:
+#   bench/run_bench.sh [samples [repeats]]   reading speed and memory
+#   bench/run_bench.sh draw [repeats]        drawing diagram pages
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh
 cmake -S . -B build >/dev/null
+if [ "${1:-}" = draw ]; then
+  shift
+  cmake --build build --target nivora_draw_bench
+  exec build/bench/nivora_draw_bench "$@"
+fi
 cmake --build build --target nivora_bench
 exec build/bench/nivora_bench "$@"

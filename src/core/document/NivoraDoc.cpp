@@ -37,6 +37,10 @@ const CMessFahrtDaten& CNivoraDoc::ComparisonRun(int n) const {
     return m_comparison[static_cast<std::size_t>(n >= 1 && n <= kComparisonRuns ? n - 1 : 0)];
 }
 
+CMessFahrtDaten& CNivoraDoc::ComparisonRun(int n) {
+    return m_comparison[static_cast<std::size_t>(n >= 1 && n <= kComparisonRuns ? n - 1 : 0)];
+}
+
 CNivoraDoc::OpenResult CNivoraDoc::OpenFile(const std::string& path,
                                             const DocumentServices& services) {
     const auto bytes = ReadFileBytes(path);

@@ -69,11 +69,13 @@ class CNivoraDoc {
     const CMessFahrtDaten& Run() const { return m_run; }
     CMessFahrtDaten& Run() { return m_run; }
     const CMessFahrtDaten& ComparisonRun(int n) const;  // n from 1 to 4
+    CMessFahrtDaten& ComparisonRun(int n);
     const CZi4Verwaltung& State() const { return m_state; }
     CZi4Verwaltung& State() { return m_state; }
     const UeberschreitungsListe& Exceedances() const { return m_exceedances; }
     UeberschreitungsListe& Exceedances() { return m_exceedances; }
     const CTextListen& Texts() const { return m_texts; }
+    CTextListen& Texts() { return m_texts; }
     CFifo& ClickedStations() { return m_clicked; }
     const CFifo& ClickedStations() const { return m_clicked; }
     const std::string& FileName() const { return m_fileName; }

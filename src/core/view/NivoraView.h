@@ -2,6 +2,7 @@
 // The diagram view's model: zoom, paging, page layout, navigation and the
 // print job. Screen, preview, printer and file export all draw a page through
 // DrawPage, so every output shows the same page.
+#include <array>
 #include <cstdint>
 #include <string>
 
@@ -10,6 +11,7 @@
 #include "view/DrawingSurface.h"
 #include "view/GetMouseDm.h"
 #include "view/Paging.h"
+#include "view/StationIndex.h"
 #include "view/TextboxVerwaltung.h"
 
 namespace nivora {
@@ -94,14 +96,17 @@ class CNivoraView {
     const CAchse& StationAxis() const { return m_stationAxis; }
     const CAchse& ValueAxis() const { return m_valueAxis; }
     const CAchse& SpeedAxis() const { return m_speedAxis; }
+    const CTextboxVerwaltung& TextBoxes() const { return m_textBoxes; }
     const CAuswertungsSeiten& EvaluationPages() const { return m_evaluation; }
     CNivoraDoc& Document() { return m_doc; }
 
   private:
     friend class StripPainter;
     void ApplyZoom(int level);
-    void DrawStrip(IDrawingSurface& dc, int32_t start, int32_t end, int32_t curveHeight,
-                   bool firstStrip, bool twoStrips, int page);
+    void DrawStrip(IDrawingSurface& dc, SurfacePoint stripOrigin, int32_t start, int32_t end,
+                   int32_t curveHeight, bool firstStrip, bool twoStrips, int page);
+    // The sample search of a curve's run: 0 main run, 1..4 comparison runs.
+    const StationIndex& IndexOf(int run, const std::vector<MESSUNG>& samples, bool ascending);
 
     CNivoraDoc& m_doc;
     const CTextTabelle& m_texts;
@@ -120,6 +125,7 @@ class CNivoraView {
     CGetMouseDm m_registry;
     CTextboxVerwaltung m_textBoxes;
     CAuswertungsSeiten m_evaluation;
+    std::array<StationIndex, 5> m_indexes;
 };
 
 }  // namespace nivora

@@ -1,0 +1,161 @@
+#include "view/NivoraView.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "document/NivoraDoc.h"
+#include "evaluation/AuswertungsDruck.h"
+#include "evaluation/DocumentEvaluation.h"
+#include "platform/Clock.h"
+#include "platform/SettingsStore.h"
+#include "text/Number.h"
+#include "view/PlotPageFrame.h"
+
+namespace nivora {
+
+namespace {
+constexpr const char* kSettingsSection = "Sonstiges";
+constexpr const char* kStripsEntry = "DiagrammeProSeite";
+
+int32_t Scaled(int32_t n, double z) { return text::TruncToInt(n * z); }
+}  // namespace
+
+CNivoraView::CNivoraView(CNivoraDoc& doc, const CTextTabelle& texts, const IClock& clock)
+    : m_doc(doc), m_texts(texts), m_clock(clock) {
+    ApplyZoom(4);
+}
+
+void CNivoraView::OnInitialUpdate(const ISettingsStore* store) {
+    ApplyZoom(m_zoomLevel);
+    int n = 3;
+    if (store) n = store->ReadInt(kSettingsSection, kStripsEntry).value_or(3);
+    SetStripsPerPage(n);
+}
+
+void CNivoraView::SaveSettings(ISettingsStore& store) const {
+    store.WriteInt(kSettingsSection, kStripsEntry, m_paging.stripsPerPage);
+}
+
+void CNivoraView::SetStripsPerPage(int n) {
+    m_paging.stripsPerPage = (n == 2 || n == 3) ? n : 3;
+    if (m_paging.pageCount > 0)
+        m_paging.pageCount = PageCountFor(m_paging.stripCount, m_paging.stripsPerPage);
+}
+
+void CNivoraView::ComputePages() {
+    nivora::ComputePages(m_doc.Run(), m_doc.State().GetLengthScale(), m_paging);
+}
+
+void CNivoraView::ApplyZoom(int level) {
+    m_zoomLevel = level;
+    m_zoom = nivora::ZoomFactor(level);
+    m_scrollTotal = {Scaled(35000, m_zoom), Scaled(18000, m_zoom)};
+}
+
+void CNivoraView::PageBack() {
+    if (m_currentPage >= 2) --m_currentPage;
+}
+
+void CNivoraView::PageForward() {
+    if (m_currentPage < m_paging.pageCount) ++m_currentPage;
+}
+
+void CNivoraView::ZoomIn() { ApplyZoom(std::max(m_zoomLevel - 1, kMinZoomLevel)); }
+
+void CNivoraView::ZoomOut() { ApplyZoom(std::min(m_zoomLevel + 1, kMaxZoomLevel)); }
+
+void CNivoraView::ZoomStep() {
+    const int level = m_zoomLevel - 1;
+    ApplyZoom(level < kMinZoomLevel ? kMaxZoomLevel : level);
+}
+
+void CNivoraView::ToggleStripsPerPage() {
+    m_paging.stripsPerPage = m_paging.stripsPerPage == 3 ? 2 : 3;
+    m_paging.pageCount = PageCountFor(m_paging.stripCount, m_paging.stripsPerPage);
+}
+
+void CNivoraView::OnDraw(IDrawingSurface& dc) {
+    ComputePages();
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "   Seite %d von %d", m_currentPage, m_paging.pageCount);
+    m_title = m_doc.FilePath() + buffer;
+    const SurfacePoint saved = dc.GetWindowOrigin();
+    dc.SetWindowOrigin({saved.x, saved.y + 500});
+    DrawPage(dc, m_currentPage, {0, 0});
+    dc.SetWindowOrigin(saved);
+}
+
+void CNivoraView::DrawPage(IDrawingSurface& dc, int page, SurfacePoint origin) {
+    m_registry.Clear();
+    if (m_paging.pageCount <= 0 || m_doc.Run().WorkingSamples().empty()) return;
+    const int spp = m_paging.stripsPerPage;
+    const long long dir = m_doc.Run().IsAscending() ? 1 : -1;
+    const long long length = m_paging.stripLength;
+    const long long pageStart =
+        static_cast<long long>(page - 1) * spp * length * dir + m_paging.firstPageStart;
+    const int rest = m_paging.stripCount % spp;
+    const bool notLast = page < m_paging.pageCount;
+    const bool drawn[3] = {true, notLast || rest == 2 || rest == 0,
+                           spp == 3 && (notLast || rest == 0)};
+    const int32_t curveHeight = Scaled(3200, m_zoom);
+    for (int k = 0; k < spp; ++k) {
+        if (!drawn[k]) continue;
+        SurfacePoint stripOrigin = origin;
+        if (spp == 3) {
+            stripOrigin.y -= k * (Scaled(3200, m_zoom) + Scaled(1400, m_zoom));
+        } else {
+            stripOrigin.y -= Scaled(2400, m_zoom) + k * Scaled(6800, m_zoom);
+        }
+        const long long start = pageStart + k * length * dir;
+        DrawStrip(dc, stripOrigin, text::ClampToInt(start), text::ClampToInt(start + length * dir),
+                  curveHeight, k == 0, spp == 2, page);
+    }
+}
+
+void CNivoraView::SetEvaluationMode(bool on) {
+    m_evaluationMode = on;
+    m_orientation = on ? PageOrientation::Portrait : PageOrientation::Landscape;
+}
+
+void CNivoraView::OnPreparePrinting(PrintJobInfo& job) {
+    m_zoomLevel = 5;
+    m_zoom = nivora::ZoomFactor(5);
+    if (m_evaluationMode) {
+        BuildEvaluation(m_doc, m_evaluation);
+        job.maxPage = m_evaluation.GetPageCount();
+    } else {
+        job.maxPage = m_paging.pageCount;
+        m_orientation = PageOrientation::Landscape;
+    }
+    job.currentPage = m_currentPage;
+}
+
+void CNivoraView::OnBeginPrinting() {
+    m_printing = true;
+    m_title = m_doc.FilePath();
+}
+
+void CNivoraView::OnPrint(IDrawingSurface& dc, const PrintJobInfo& job, int page) {
+    if (m_evaluationMode) {
+        DrawEvaluationPage(dc, m_evaluation, page, job.printRect, m_doc, m_texts, m_clock.Today());
+        return;
+    }
+    const SurfaceRect& r = job.printRect;
+    DrawPageFrame(dc, page, job.maxPage, r, m_doc, m_texts, m_clock.Today());
+    // 270 mm of diagram always fit to the right of the origin.
+    const long long x0 =
+        std::min<long long>(static_cast<long long>(r.left) + m_doc.State().Settings().linkerRand,
+                            static_cast<long long>(r.right) - 27000);
+    DrawPage(dc, page, {text::ClampToInt(x0), -4000});
+}
+
+void CNivoraView::OnEndPrinting() { m_printing = false; }
+
+const StationIndex& CNivoraView::IndexOf(int run, const std::vector<MESSUNG>& samples,
+                                         bool ascending) {
+    StationIndex& index = m_indexes[run];
+    if (!index.Matches(samples, ascending)) index.Build(samples, ascending);
+    return index;
+}
+
+}  // namespace nivora

@@ -1,0 +1,241 @@
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "core/view/DrawQueries.h"
+#include "core/view/ViewFixture.h"
+#include "view/StationIndex.h"
+#include "view/StripDrawing.h"
+
+namespace nivora {
+namespace {
+
+using namespace test;
+
+constexpr int32_t W = 25000;
+
+// The polylines drawn in a strip with a pen of the given width: MoveTo starts one.
+std::vector<std::vector<SurfacePoint>> Polylines(const RecordingSurface& s, int strip,
+                                                 int32_t width) {
+    std::vector<std::vector<SurfacePoint>> out;
+    bool open = false;
+    for (const auto& r : s.Records()) {
+        if (r.state.origin != StripOrigin(strip)) continue;
+        if (r.op == Op::MoveTo) {
+            open = r.state.pen.width == width;
+            if (open) out.push_back({r.points[0]});
+        } else if (r.op == Op::LineTo && open) {
+            out.back().push_back(r.points[1]);
+        } else if (r.op == Op::Pen) {
+            open = false;
+        }
+    }
+    return out;
+}
+
+TEST(StationIndex, FindsWhatAScanFromTheFirstSampleFinds) {
+    std::mt19937 rng(7);
+    for (bool ascending : {true, false}) {
+        for (int round = 0; round < 50; ++round) {
+            std::vector<MESSUNG> samples(1 + rng() % 40);
+            int32_t s = 0;
+            for (auto& m : samples) {  // mostly in one direction, now and then back
+                s += (ascending ? 1 : -1) * static_cast<int32_t>(rng() % 30) - 8;
+                m.station = s;
+            }
+            StationIndex index;
+            index.Build(samples, ascending);
+            ASSERT_TRUE(index.Matches(samples, ascending));
+            for (long long target = -400; target <= 400; target += 7) {
+                std::size_t scan = 0;
+                while (scan < samples.size() && (ascending ? samples[scan].station < target
+                                                           : samples[scan].station > target))
+                    ++scan;
+                ASSERT_EQ(index.FirstAtOrBeyond(target), scan) << target;
+            }
+        }
+    }
+    StationIndex empty;
+    empty.Build({}, true);
+    EXPECT_EQ(empty.FirstAtOrBeyond(0), 0u);
+}
+
+TEST(StripCurves, MeasuredCurvePerStrip) {
+    ViewFixture f;
+    f.State({"Dicken_Dicke3=33"});
+    std::vector<SampleSpec> samples;
+    // Stations that go back once: 120 m is followed by 90 m.
+    for (int32_t st : {0, 500, 300, 1200, 900, 2100, 2500}) samples.push_back({st, 20, -1.0});
+    f.Samples(samples);
+    auto& s = f.Draw();
+    // -Y(2.0) = -746; samples up to the strip end, the first beyond it ends the line.
+    using Lines = std::vector<std::vector<SurfacePoint>>;
+    EXPECT_EQ(Polylines(s, 0, 33), (Lines{{{0, -746}, {12500, -746}, {7500, -746}}}));
+    EXPECT_EQ(Polylines(s, 1, 33), (Lines{{{5000, -746}, {-2500, -746}}}));
+    EXPECT_EQ(Polylines(s, 2, 33), (Lines{{{2500, -746}, {12500, -746}}}));
+}
+
+TEST(StripCurves, NegativeValuesAsZeroWhenSet) {
+    for (const char* setting : {"0", "1"}) {
+        ViewFixture f;
+        f.State({std::string("NEGWERTENULL=") + setting, "Dicken_Dicke3=33"});
+        f.Samples({{0, -20}, {500, 10}, {1000, -20}});
+        auto& s = f.Draw();
+        const auto lines = Polylines(s, 0, 33);
+        ASSERT_EQ(lines.size(), 1u);
+        // -Y(-2.0) = -320, -Y(0) = -533
+        EXPECT_EQ(lines[0][0].y, setting[0] == '1' ? -533 : -320) << setting;
+        EXPECT_EQ(lines[0][1].y, -640);
+    }
+}
+
+TEST(StripCurves, ComparisonRunsWithTheirOffsetAndPens) {
+    ViewFixture f;
+    f.State({"Dicken_Dicke3=33", "Dicken_Dicke5=55", "Farben_Farbe5=4321"});
+    f.Stretch(0, 3000, 100);
+    CMessFahrtDaten& cmp = f.doc.ComparisonRun(2);
+    std::string list = "14.03.2026 09:30:15 Messung\r\nB 14\r\n";
+    for (int m = 0; m <= 300; m += 10) list += std::to_string(m) + ";2,0;0;\r\n";
+    cmp.Load(list, "vgl.csv");
+    ASSERT_TRUE(cmp.IsLoaded());
+    cmp.ResetRange();
+    cmp.SetRange(cmp.RangeStart(), cmp.RangeEnd());
+    cmp.comparisonOffset = 5.0;  // metres
+    auto& s = f.Draw();
+    const auto lines = Polylines(s, 0, 55);
+    ASSERT_EQ(lines.size(), 1u);
+    // Shifted by 50 dm: from 5 m to 95 m in the first strip, 1250 units apart.
+    ASSERT_EQ(lines[0].size(), 10u);
+    EXPECT_EQ(lines[0].front(), (SurfacePoint{1250, -746}));
+    EXPECT_EQ(lines[0].back(), (SurfacePoint{23750, -746}));
+    for (const auto& r : s.Records()) {
+        if (r.op == Op::LineTo && r.state.pen.width == 55) {
+            EXPECT_EQ(r.state.pen.colour, 4321u);
+        }
+    }
+}
+
+TEST(StripCurves, SpeedCurve) {
+    struct Case {
+        double firstSpeed;
+        bool drawn;
+    };
+    for (const Case c : {Case{6.0, true}, Case{-1.0, false}}) {
+        ViewFixture f;
+        f.State({"Dicken_Dicke8=88"});
+        std::vector<SampleSpec> samples;
+        for (int i = 0; i <= 10; ++i) samples.push_back({i * 100, 10, i == 0 ? c.firstSpeed : 6.0});
+        samples[5].speed = -1.0;
+        f.Samples(samples);
+        auto& s = f.Draw();
+        const auto lines = Polylines(s, 0, 88);
+        ASSERT_EQ(lines.size(), c.drawn ? 1u : 0u);
+        if (!c.drawn) continue;
+        ASSERT_EQ(lines[0].size(), 11u);
+        EXPECT_EQ(lines[0][0], (SurfacePoint{0, -1600}));      // 6 km/h halfway up
+        EXPECT_EQ(lines[0][5], (SurfacePoint{12500, -3250}));  // no speed: just below the edge
+    }
+}
+
+TEST(StripCurves, ExceedanceMarksLabelsAndPens) {
+    ViewFixture f;
+    f.Stretch(0, 3000, 100);
+    f.State({"Farben_Farbe2=255", "Dicken_Dicke2=22"});
+    f.Exceedances(
+        "[200;52;2;1;1;1;;0.0;;][400;52;2;2;1;0;;0.0;;][600;62;3;3;1;1;;0.0;;]"
+        "[800;62;3;4;1;0;;0.0;;][1000;62;3;5;1;1;;0.0;;]",
+        "[600\xBFRiss{{CRLF}}l\xE4ngs\xBF"
+        "1][800\xBF"
+        "Flick\xBF"
+        "1][200\xBFStumm\xBF"
+        "0]");
+    auto& s = f.Draw();
+    const auto texts = InStrip(s, Op::Text, 0);
+    struct Mark {
+        const char* label;
+        int32_t x;
+        HAlign align;
+        uint32_t colour;
+    };
+    const Mark marks[] = {{"1", 5000, HAlign::Centre, 255},
+                          {"(2)", 10000, HAlign::Centre, strip::kGrey},
+                          {"3: Riss", 15000 - 80, HAlign::Left, 255},
+                          {"(4: Flick)", 20000 - 80, HAlign::Left, strip::kGrey},
+                          {"5", W, HAlign::Centre, 255}};
+    for (const auto& m : marks) {
+        const Rec* t = FindText(texts, m.label);
+        ASSERT_NE(t, nullptr) << m.label;
+        EXPECT_EQ(t->points[0].x, m.x) << m.label;
+        EXPECT_EQ(t->state.hAlign, m.align) << m.label;
+        EXPECT_EQ(t->state.textColour, m.colour) << m.label;
+        EXPECT_EQ(t->state.font.height, 300) << m.label;
+    }
+    // The mark line from 1 mm above the value down below the 20 mm line.
+    const auto segs = Segments(s, 0);
+    EXPECT_TRUE(HasSegment(segs, {5000, -1194}, {5000, -2666 - 500}));
+    // On the strip end: drawn on both strips.
+    EXPECT_NE(FindText(InStrip(s, Op::Text, 1), "5"), nullptr);
+    for (const auto& g : segs) {
+        if (g.a.x == 10000 && g.b.x == 10000 && g.b.y == -2666 - 500) {
+            EXPECT_EQ(g.pen, (PenSpec{false, 10, strip::kGrey}));
+        }
+    }
+}
+
+// The lower ends of the mark lines, right to left.
+std::vector<int32_t> MarkBottoms(const RecordingSurface& s, int32_t lineY) {
+    std::vector<int32_t> out;
+    for (const auto& r : s.Of(Op::LineTo))
+        if (r.points[0].x == r.points[1].x && r.points[1].y < lineY &&
+            r.state.origin == StripOrigin(0) && r.points[0].y > lineY && r.points[0].y != 0)
+            out.push_back(r.points[1].y);
+    return out;
+}
+
+TEST(StripCurves, ExceedanceMarksStagger) {
+    ViewFixture f;
+    f.Stretch(0, 3000, 100);
+    // 50 units apart at 500..506 dm: closer than 200 per label character.
+    f.Exceedances(
+        "[500;52;2;1;1;1;;0.0;;][502;52;2;2;1;1;;0.0;;][504;52;2;3;1;1;;0.0;;]"
+        "[506;52;2;4;1;1;;0.0;;][900;52;2;5;1;1;;0.0;;]");
+    const int32_t base = -2666 - 500;
+    EXPECT_EQ(MarkBottoms(f.Draw(), -2666),
+              (std::vector<int32_t>{base, base, base - 300, base - 600, base}));
+
+    // At zoom factor 5 the rightmost mark lies beyond x = 50000 and starts at level 1.
+    f.Exceedances("[900;52;2;1;1;1;;0.0;;]");
+    auto& z = f.Draw(1, -2);
+    std::vector<int32_t> bottoms;
+    for (const auto& r : z.Of(Op::LineTo))
+        if (r.points[0].x == 112500 && r.points[1].x == 112500 && r.points[0].y != 0 &&
+            r.state.origin == SurfacePoint{-5500, 3000})
+            bottoms.push_back(r.points[1].y);
+    // -Y(20) = -13333 at factor 5; level 1 adds 300, and 500 * 5 always.
+    EXPECT_EQ(bottoms, std::vector<int32_t>{-13333 - 300 - 2500});
+}
+
+TEST(StripCurves, ExceedancePageNumbers) {
+    ViewFixture f;
+    f.Stretch(0, 9000, 100);  // 10 strips on 4 pages
+    f.Exceedances("[500;52;2;1;1;1;;0.0;;][3500;52;2;2;1;1;;0.0;;][7200;52;2;3;1;1;;0.0;;]");
+    auto pages = [&] {
+        std::vector<int32_t> out;
+        for (const auto& e : f.doc.Exceedances().Records()) out.push_back(e.page);
+        return out;
+    };
+    f.Draw(2);  // any other page arms the renumbering of page 1
+    EXPECT_EQ(pages()[1], 2);
+    f.doc.Exceedances().SetPage(2, 99);
+    f.Draw(1);
+    // Every exceedance by 300 m pages from the start; those drawn get their page.
+    EXPECT_EQ(pages(), (std::vector<int32_t>{1, 2, 3}));
+    f.doc.Exceedances().SetPage(2, 99);
+    f.Draw(1);  // drawn again without another page in between: not renumbered
+    EXPECT_EQ(pages(), (std::vector<int32_t>{1, 2, 99}));
+    f.Draw(3);
+    EXPECT_EQ(pages()[2], 3);
+}
+
+}  // namespace
+}  // namespace nivora
