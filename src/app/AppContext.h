@@ -1,0 +1,34 @@
+#pragma once
+// What the windows of the program share: the text table, the application's
+// settings block and store, today's date, the default printer settings and
+// the main frame's printing flag.
+#include <QDate>
+#include <memory>
+
+#include "platform/Clock.h"
+#include "platform/SettingsStore.h"
+#include "text/Einstellungen.h"
+#include "text/TextTable.h"
+
+class QPrinter;
+
+namespace nivora::app {
+
+class SystemClock final : public IClock {
+  public:
+    CivilDate Today() const override {
+        const QDate d = QDate::currentDate();
+        return {d.year(), d.month(), d.day()};
+    }
+};
+
+struct AppContext {
+    CTextTabelle texts;
+    CEinstellungen settings;
+    ISettingsStore* store = nullptr;
+    const IClock* clock = nullptr;
+    QPrinter* printer = nullptr;  // the default printer settings
+    bool printing = false;        // a print job or preview is running
+};
+
+}  // namespace nivora::app

@@ -1,0 +1,642 @@
+#include "MainFrame.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QPageSetupDialog>
+#include <QPrinter>
+#include <QSettings>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QToolBar>
+#include <QWindowStateChangeEvent>
+
+#include "AppContext.h"
+#include "AppInfo.h"
+#include "Commands.h"
+#include "FileViewer.h"
+#include "Icons.h"
+#include "MessageBoxSink.h"
+#include "Printing.h"
+#include "QtPlatform.h"
+#include "QtText.h"
+#include "StatusReadout.h"
+#include "WaitWindow.h"
+
+namespace nivora::app {
+
+namespace {
+// Process-wide: the main frame was minimised, so the viewer comes back on restore.
+bool g_minimised = false;
+constexpr int kRecentCount = 10;
+}  // namespace
+
+CMainFrame::CMainFrame(AppContext& context)
+    : m_context(context), m_area(new QMdiArea(this)), m_viewer(new CNMDateiDlg(this)) {
+    setObjectName(QStringLiteral("mainFrame"));
+    setCentralWidget(m_area);
+    m_area->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_area->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    BuildActions();
+    BuildNoDocumentMenus();
+    BuildDocumentMenus();
+    BuildToolBar();
+    BuildStatusBar();
+    UpdateMenuBar();
+    setWindowTitle(QString::fromLatin1(kFrameCaption));
+    setWindowIcon(ProgramIcon());
+    connect(m_area, &QMdiArea::subWindowActivated, this, &CMainFrame::OnSubWindowActivated);
+    resize(1200, 800);
+    QSettings workspace;
+    restoreGeometry(workspace.value(QStringLiteral("Workspace/Geometry")).toByteArray());
+    restoreState(workspace.value(QStringLiteral("Workspace/State")).toByteArray());
+    m_viewer->hide();
+}
+
+CMainFrame::~CMainFrame() = default;
+
+QAction* CMainFrame::MakeAction(int command, const QString& text, const QString& shortcutText) {
+    auto* a =
+        new QAction(shortcutText.isEmpty() ? text : text + QLatin1Char('\t') + shortcutText, this);
+    a->setData(command);
+    a->setStatusTip(Prompt(command));
+    a->setToolTip(Tooltip(command).isEmpty() ? text : Tooltip(command));
+    a->setEnabled(false);  // a command that nothing handles is shown disabled
+    connect(a, &QAction::triggered, this, [this, command] { Dispatch(command); });
+    m_actions.emplace(command, a);
+    return a;
+}
+
+QAction* CMainFrame::Action(int command) const {
+    const auto it = m_actions.find(command);
+    return it == m_actions.end() ? nullptr : it->second;
+}
+
+void CMainFrame::BuildActions() {
+    const auto handled = {kOpen,
+                          kClose,
+                          kPrintSetup,
+                          kAbout,
+                          kExit,
+                          kToolbar,
+                          kStatusBar,
+                          kNewWindow,
+                          kArrangeIcons,
+                          kCascade,
+                          kTileHorizontal,
+                          kTileVertical,
+                          kFileViewer,
+                          kPageBack,
+                          kPageForward,
+                          kZoomStep,
+                          kToggleStrips,
+                          kToggleGrid,
+                          kPrintDiagram,
+                          kPreviewDiagram,
+                          kPrintEvaluation,
+                          kPreviewEvaluation,
+                          kSections,
+                          kEvaluation,
+                          kResetColumnWidths};
+    MakeAction(kOpen, QStringLiteral("Ö&ffnen..."), QStringLiteral("Strg+O"))
+        ->setShortcut(QKeySequence(QStringLiteral("Ctrl+O")));
+    MakeAction(kClose, QStringLiteral("&Schließen"));
+    MakeAction(kExportData, QStringLiteral("Messdaten e&xportieren"));
+    MakeAction(kPrintDiagram, QStringLiteral("&Drucken..."), QStringLiteral("Strg+P"));
+    MakeAction(kPreviewDiagram, QStringLiteral("Sei&tenansicht"));
+    MakeAction(kPrintSetup, QStringLiteral("Drucker&einrichtung..."));
+    MakeAction(kDefaultsForNewRuns, QStringLiteral("Vorgaben für neue Fahrten"));
+    MakeAction(kResetState, QStringLiteral("Bearbeitungsstand  auf Ursprung zurücksetzen ..."));
+    MakeAction(kExit, QStringLiteral("&Beenden"));
+    MakeAction(kToolbar, QStringLiteral("&Symbolleiste"))->setCheckable(true);
+    MakeAction(kStatusBar, QStringLiteral("S&tatusleiste"))->setCheckable(true);
+    MakeAction(kResetColumnWidths, QStringLiteral("&Fensterlayout zurücksetzen"));
+    MakeAction(kSections, QStringLiteral("Streckenabschnitte bearbeiten"));
+    MakeAction(32796, QStringLiteral("Automatische Erkennung"));
+    MakeAction(kEvaluation, QStringLiteral("Auswertung anzeigen/bearbeiten"));
+    MakeAction(32816, QStringLiteral("Kopf-/Fußtexte für den Ausdruck"));
+    MakeAction(kPreviewEvaluation, QStringLiteral("Seitenansicht Auswertung"));
+    MakeAction(kPrintEvaluation, QStringLiteral("Auswertung drucken"));
+    MakeAction(kNewWindow, QStringLiteral("Neues &Fenster"));
+    MakeAction(kCascade, QStringLiteral("Über&lappend"));
+    MakeAction(kTileVertical, QStringLiteral("&Nebeneinander"));
+    MakeAction(kTileHorizontal, QStringLiteral("&Übereinander"));
+    MakeAction(kArrangeIcons, QStringLiteral("&Symbole anordnen"));
+    MakeAction(kAbout, QStringLiteral("Inf&o über Nivora..."));
+    MakeAction(kFileViewer, QStringLiteral("Datei-Viewer ein-/ausblenden"))->setCheckable(true);
+    MakeAction(kZoomStep, QStringLiteral("Zoom"));
+    MakeAction(kPageBack, QStringLiteral("Seite zurück"));
+    MakeAction(kPageForward, QStringLiteral("Seite weiter"));
+    MakeAction(kToggleGrid, QStringLiteral("2m-Raster ein-/ausblenden"))->setCheckable(true);
+    MakeAction(kToggleStrips, QStringLiteral("Diagrammansicht 2/3 Streifen"));
+    const std::pair<int, const char*> settingsEntries[] = {
+        {32898, "Einstellungen für die Fahrt"},
+        {32837, "&Vergleichsfahrten"},
+        {32780, "Messungskommentare bearbeiten"},
+        {32813, "Messungskopfdaten bearbeiten"},
+        {32807, "freien Text einfügen"},
+        {32799, "freie Texte bearbeiten"},
+        {32808, "Bereichstext einfügen"},
+        {32809, "Bereichstexte bearbeiten"},
+        {32788, "Überschriften bearbeiten"},
+        {32790, "darzustellende Messstellen"},
+        {32803, "1 : 100"},
+        {32804, "1 : 200"},
+        {32805, "1 : 400"},
+        {32831, "1 : 1000"},
+        {32833, "1 : 2000"},
+        {32834, "1 : 5000"},
+        {kCorrectionValue, "Korrekturwert für Messwerte"},
+        {32830, "Bereich bestimmen"},
+    };
+    for (const auto& [id, text] : settingsEntries) MakeAction(id, QString::fromUtf8(text));
+    for (int id : handled) Action(id)->setEnabled(true);
+    Action(kToolbar)->setChecked(true);
+    Action(kStatusBar)->setChecked(true);
+
+    // Keys of the view that have no menu entry of their own.
+    const std::pair<int, QKeySequence> keys[] = {
+        {kPageBackKey, QKeySequence(Qt::Key_PageUp)},
+        {kPageForwardKey, QKeySequence(Qt::Key_PageDown)},
+        {kPrint, QKeySequence(QStringLiteral("Ctrl+P"))},
+        {kStateFileInEditor, QKeySequence(Qt::Key_ScrollLock)},
+    };
+    for (const auto& [id, key] : keys) {
+        QAction* a = MakeAction(id, Prompt(id));
+        a->setShortcut(key);
+        a->setEnabled(true);
+        addAction(a);
+    }
+    MakeAction(kPreview, Prompt(kPreview))->setEnabled(true);
+    MakeAction(kRepositionBars, QStringLiteral("Repositioniere Menüleisten"))->setEnabled(true);
+}
+
+QMenu* CMainFrame::BuildNoDocumentMenus() {
+    auto* file = new QMenu(QStringLiteral("&Datei"), this);
+    file->addAction(Action(kOpen));
+    file->addSeparator();
+    file->addAction(Action(kPrintSetup));
+    file->addSeparator();
+    file->addAction(Action(kDefaultsForNewRuns));
+    file->addSeparator();
+    auto* recent = new QAction(QStringLiteral("Letzte Datei"), file);
+    recent->setEnabled(false);
+    file->addAction(recent);
+    file->addSeparator();
+    file->addAction(Action(kExit));
+    AttachRecentFiles(file, recent);
+    auto* view = new QMenu(QStringLiteral("&Ansicht"), this);
+    view->addAction(Action(kToolbar));
+    view->addAction(Action(kStatusBar));
+    auto* help = new QMenu(QStringLiteral("&?"), this);
+    help->addAction(Action(kAbout));
+    m_menus128 = {file, view, help};
+    return file;
+}
+
+void CMainFrame::BuildDocumentMenus() {
+    auto* file = new QMenu(QStringLiteral("&Datei"), this);
+    file->addAction(Action(kOpen));
+    file->addAction(Action(kClose));
+    file->addSeparator();
+    file->addAction(Action(kExportData));
+    file->addSeparator();
+    file->addAction(Action(kPrintDiagram));
+    file->addAction(Action(kPreviewDiagram));
+    file->addAction(Action(kPrintSetup));
+    file->addSeparator();
+    file->addAction(Action(kDefaultsForNewRuns));
+    file->addSeparator();
+    file->addAction(Action(kResetState));
+    file->addSeparator();
+    auto* recent = new QAction(QStringLiteral("Letzte Datei"), file);
+    recent->setEnabled(false);
+    file->addAction(recent);
+    file->addSeparator();
+    file->addAction(Action(kExit));
+    AttachRecentFiles(file, recent);
+
+    auto* view = new QMenu(QStringLiteral("&Ansicht"), this);
+    view->addAction(Action(kToolbar));
+    view->addAction(Action(kStatusBar));
+    view->addAction(Action(kResetColumnWidths));
+
+    auto* settings = new QMenu(QStringLiteral("&Einstellungen"), this);
+    settings->addAction(Action(32898));
+    settings->addSeparator();
+    settings->addAction(Action(32837));
+    settings->addSeparator();
+    settings->addAction(Action(32780));
+    settings->addAction(Action(32813));
+    settings->addSeparator();
+    settings->addAction(Action(32807));
+    settings->addAction(Action(32799));
+    settings->addSeparator();
+    settings->addAction(Action(32808));
+    settings->addAction(Action(32809));
+    settings->addSeparator();
+    settings->addAction(Action(32788));
+    settings->addSeparator();
+    settings->addMenu(RoadSurfaceMenu(settings));
+    settings->addSeparator();
+    settings->addAction(Action(32790));
+    QMenu* scale = settings->addMenu(QStringLiteral("Maßstab der Länge"));
+    for (int id : {32803, 32804, 32805, 32831, 32833, 32834}) scale->addAction(Action(id));
+    settings->addAction(Action(kCorrectionValue));
+
+    auto* exceedances = new QMenu(QStringLiteral("Ü&berschreitungen"), this);
+    exceedances->addAction(Action(kSections));
+    exceedances->addAction(Action(32796));
+    exceedances->addAction(Action(kEvaluation));
+    exceedances->addSeparator();
+    exceedances->addAction(Action(32816));
+    exceedances->addAction(Action(kPreviewEvaluation));
+    exceedances->addAction(Action(kPrintEvaluation));
+
+    auto* window = new QMenu(QStringLiteral("&Fenster"), this);
+    for (int id : {kNewWindow, kCascade, kTileVertical, kTileHorizontal, kArrangeIcons})
+        window->addAction(Action(id));
+    auto* help = new QMenu(QStringLiteral("&?"), this);
+    help->addAction(Action(kAbout));
+    m_menus129 = {file, view, settings, exceedances, window, help};
+
+    // This edition offers neither export nor a correction value: the entries
+    // go whenever their menu opens.
+    for (QMenu* m : {file, settings})
+        connect(m, &QMenu::aboutToShow, m, [m, this] {
+            for (int id : {kExportData, kCorrectionValue})
+                if (QAction* a = Action(id); a && m->actions().contains(a)) m->removeAction(a);
+        });
+}
+
+void CMainFrame::AttachRecentFiles(QMenu* fileMenu, QAction* marker) {
+    connect(fileMenu, &QMenu::aboutToShow, fileMenu, [this, fileMenu, marker] {
+        for (QAction* a : fileMenu->actions())
+            if (a->property("recent").toBool()) {
+                fileMenu->removeAction(a);
+                a->deleteLater();
+            }
+        const QStringList files = RecentFiles();
+        marker->setVisible(files.isEmpty());
+        for (int i = 0; i < files.size(); ++i) {
+            auto* a = new QAction(QStringLiteral("&%1 %2").arg(i + 1).arg(files[i]), fileMenu);
+            a->setProperty("recent", true);
+            a->setStatusTip(Prompt(kRecentFile));
+            const QString path = files[i];
+            connect(a, &QAction::triggered, this, [this, path] { OpenFile(path); });
+            fileMenu->insertAction(marker, a);
+        }
+    });
+}
+
+QStringList CMainFrame::RecentFiles() const {
+    QStringList files;
+    if (!m_context.store) return files;
+    for (int i = 1; i <= kRecentCount; ++i) {
+        const auto f = m_context.store->ReadText("Recent File List", "File" + std::to_string(i));
+        if (f && !f->empty()) files << qt::FromCp1252(*f);
+    }
+    return files;
+}
+
+void CMainFrame::AddRecentFile(const QString& path) {
+    if (!m_context.store) return;
+    QStringList files = RecentFiles();
+    files.removeAll(path);
+    files.prepend(path);
+    while (files.size() > kRecentCount) files.removeLast();
+    for (int i = 0; i < files.size(); ++i)
+        m_context.store->WriteText("Recent File List", "File" + std::to_string(i + 1),
+                                   qt::ToCp1252(files[i]));
+}
+
+void CMainFrame::BuildToolBar() {
+    m_toolBar = addToolBar(QStringLiteral("Symbolleiste"));
+    m_toolBar->setObjectName(QStringLiteral("toolBar128"));
+    m_toolBar->setIconSize(QSize(16, 15));
+    const int layout[] = {kOpen,
+                          0,
+                          kPreviewDiagram,
+                          kPrintDiagram,
+                          kPreviewEvaluation,
+                          0,
+                          32780,
+                          32813,
+                          0,
+                          32807,
+                          32799,
+                          0,
+                          32808,
+                          32809,
+                          0,
+                          kFileViewer,
+                          0,
+                          kZoomStep,
+                          0,
+                          kPageBack,
+                          kPageForward,
+                          0,
+                          kToggleGrid,
+                          0,
+                          kToggleStrips,
+                          0,
+                          32830};
+    for (int id : layout) {
+        if (id == 0) {
+            m_toolBar->addSeparator();
+            continue;
+        }
+        QAction* a = Action(id);
+        a->setIcon(CommandIcon(id));
+        m_toolBar->addAction(a);
+    }
+    // The toolbar's buttons show the tooltips; menu entries keep their texts.
+    for (QAction* a : m_toolBar->actions())
+        if (!a->isSeparator()) a->setToolTip(Tooltip(a->data().toInt()));
+    connect(m_toolBar, &QToolBar::visibilityChanged, Action(kToolbar), &QAction::setChecked);
+}
+
+void CMainFrame::BuildStatusBar() {
+    const int widths[3] = {300, 200, 350};
+    for (int i = 0; i < 3; ++i) {
+        m_panes[i] = new QLabel(this);
+        m_panes[i]->setObjectName(QStringLiteral("pane%1").arg(i));
+        m_panes[i]->setMinimumWidth(widths[i]);
+        statusBar()->addWidget(m_panes[i], i == 1 ? 1 : 0);
+    }
+}
+
+QList<QMenu*> CMainFrame::CurrentMenus() const { return m_documentMenus ? m_menus129 : m_menus128; }
+
+void CMainFrame::UpdateMenuBar() {
+    const bool withDocument = !m_area->subWindowList().isEmpty();
+    if (withDocument == m_documentMenus && !menuBar()->actions().isEmpty()) return;
+    m_documentMenus = withDocument;
+    menuBar()->clear();
+    for (QMenu* m : CurrentMenus()) menuBar()->addMenu(m);
+    const bool view = withDocument;
+    for (int id : {kPreviewDiagram, kPrintDiagram, kPreviewEvaluation, kZoomStep, kPageBack,
+                   kPageForward, kToggleGrid, kToggleStrips})
+        Action(id)->setEnabled(view);
+}
+
+bool CMainFrame::event(QEvent* e) {
+    if (e->type() == QEvent::StatusTip) {
+        m_panes[0]->setText(static_cast<QStatusTipEvent*>(e)->tip());
+        return true;
+    }
+    return QMainWindow::event(e);
+}
+
+void CMainFrame::changeEvent(QEvent* e) {
+    QMainWindow::changeEvent(e);
+    if (e->type() != QEvent::WindowStateChange) return;
+    if (isMinimized()) {
+        m_viewer->hide();
+        g_minimised = true;
+        return;
+    }
+    if (g_minimised && m_viewerFlag) m_viewer->ShowViewer();
+    g_minimised = false;
+}
+
+void CMainFrame::closeEvent(QCloseEvent* e) {
+    QSettings workspace;
+    workspace.setValue(QStringLiteral("Workspace/Geometry"), saveGeometry());
+    workspace.setValue(QStringLiteral("Workspace/State"), saveState());
+    m_area->closeAllSubWindows();
+    QMainWindow::closeEvent(e);
+}
+
+QMenu* CMainFrame::createPopupMenu() {
+    QMenu* menu = QMainWindow::createPopupMenu();
+    if (!menu) menu = new QMenu(this);
+    menu->addSeparator();
+    menu->addAction(Action(kRepositionBars));
+    return menu;
+}
+
+void CMainFrame::RepositionBars() {
+    if (!m_toolBar->isVisible()) m_toolBar->show();
+    removeToolBar(m_toolBar);
+    addToolBar(Qt::TopToolBarArea, m_toolBar);
+    m_toolBar->show();
+    menuBar()->show();
+}
+
+void CMainFrame::ShowStationReadout(const std::string& newest, const std::string& older) {
+    m_panes[1]->setText(QString::fromLatin1(StationReadoutText(newest, older).c_str()));
+}
+
+QString CMainFrame::ReadoutText() const { return m_panes[1]->text(); }
+
+void CMainFrame::RefreshFileViewer() {
+    if (DiagramView* view = ActiveView()) {
+        if (m_context.printing) return;
+        const CNivoraDoc& doc = view->Document().doc;
+        m_viewer->SetContent(qt::FromCp1252(doc.FileName()), doc.Run().GetRawText());
+        return;
+    }
+    m_viewer->SetContent(QStringLiteral("keine Datei geladen"), "keine Datei geladen");
+}
+
+void CMainFrame::ToggleFileViewer() {
+    if (m_viewerFlag)
+        m_viewer->hide();
+    else
+        m_viewer->ShowViewer();
+    m_viewerFlag = !m_viewerFlag;
+    Action(kFileViewer)->setChecked(m_viewerFlag);
+    activateWindow();
+}
+
+DiagramView* CMainFrame::ActiveView() const {
+    QMdiSubWindow* w = m_area->activeSubWindow();
+    if (!w) w = m_lastActive;
+    return w ? qobject_cast<DiagramView*>(w->widget()) : nullptr;
+}
+
+void CMainFrame::UpdateCaption() {
+    QMdiSubWindow* w = m_area->activeSubWindow();
+    if (!w) return;
+    QString caption = QString::fromLatin1(program::kTitle);
+    if (!w->isMaximized()) caption += QStringLiteral(" - ") + w->windowTitle();
+    setWindowTitle(caption);
+}
+
+void CMainFrame::OnSubWindowActivated(QMdiSubWindow* window) {
+    if (window) m_lastActive = window;
+    UpdateMenuBar();
+    DiagramView* view = window ? qobject_cast<DiagramView*>(window->widget()) : nullptr;
+    RefreshFileViewer();
+    if (view) {
+        const CFifo& f = view->Document().doc.ClickedStations();
+        ShowStationReadout(f.Get(0), f.Get(1));
+        Action(kToggleGrid)->setChecked(view->IsChecked(kToggleGrid));
+        UpdateCaption();
+    }
+}
+
+DiagramView* CMainFrame::CreateWindow(std::shared_ptr<OpenDocument> document) {
+    auto* view = new DiagramView(std::move(document), m_context);
+    QMdiSubWindow* window = m_area->addSubWindow(view);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->setWindowIcon(ProgramIcon());
+    window->setWindowTitle(qt::FromCp1252(view->Document().doc.FilePath()));
+    connect(view, &DiagramView::TitleChanged, window, [this, window](const QString& t) {
+        if (window->windowTitle() == t) return;
+        window->setWindowTitle(t);
+        UpdateCaption();
+    });
+    connect(view, &DiagramView::StationsChanged, this, [this, view] {
+        const CFifo& f = view->Document().doc.ClickedStations();
+        ShowStationReadout(f.Get(0), f.Get(1));
+        for (QMdiSubWindow* w : m_area->subWindowList())
+            if (auto* other = qobject_cast<DiagramView*>(w->widget());
+                other && other->SharedDocument() == view->SharedDocument())
+                other->viewport()->update();
+    });
+    connect(view, &DiagramView::PrintRequested, this,
+            [this, view](int command) { RunPrintCommand(*view, command, this); });
+    connect(view, &DiagramView::ExcludedAreaClicked, this, [this, view](int index) {
+        if (excludedAreaDialog) excludedAreaDialog(*view, index);
+    });
+    connect(window, &QObject::destroyed, this, [this, window] {
+        if (m_lastActive == window) m_lastActive = nullptr;
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                UpdateMenuBar();
+                if (m_area->subWindowList().isEmpty()) {
+                    RefreshFileViewer();
+                    setWindowTitle(QString::fromLatin1(program::kTitle));
+                }
+            },
+            Qt::QueuedConnection);
+    });
+    view->showMaximized();
+    window->show();
+    m_area->setActiveSubWindow(window);
+    UpdateMenuBar();
+    return view;
+}
+
+DiagramView* CMainFrame::OpenFile(const QString& path) {
+    const QString wanted = QFileInfo(path).absoluteFilePath();
+    const QString canonical = QFileInfo(path).canonicalFilePath();
+    for (QMdiSubWindow* w : m_area->subWindowList()) {
+        auto* view = qobject_cast<DiagramView*>(w->widget());
+        if (!view) continue;
+        const QFileInfo open(view->Document().path);
+        if (open.absoluteFilePath() == wanted ||
+            (!canonical.isEmpty() && open.canonicalFilePath() == canonical)) {
+            m_area->setActiveSubWindow(w);
+            return view;
+        }
+    }
+    auto document = std::make_shared<OpenDocument>();
+    document->path = path;
+    MessageBoxSink messages(this);
+    WaitWindow wait(this);
+    DocumentServices services;
+    services.messages = &messages;
+    services.wait = &wait;
+    services.appSettings = m_context.settings;
+    services.maxFileBytes = qt::MaxMeasurementFileBytes();
+    std::unique_ptr<IFirstLoadDialog> firstLoad(firstLoadDialog ? firstLoadDialog(this) : nullptr);
+    services.firstLoad = firstLoad.get();
+    const auto result = document->doc.OpenFile(qt::ToCp1252(path), services);
+    wait.Close();
+    if (result != CNivoraDoc::OpenResult::Opened) return nullptr;
+    AddRecentFile(wanted);
+    return CreateWindow(std::move(document));
+}
+
+void CMainFrame::OnFileOpen() {
+    const QString last =
+        m_context.store
+            ? qt::FromCp1252(m_context.store->ReadText("Sonstiges", "LastFileOpen").value_or(""))
+            : QString();
+    QFileDialog dialog(this, QStringLiteral("Öffnen"), last);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilters(
+        {QStringLiteral("Rollstabdaten (*)"), QStringLiteral("Alle Dateien (*)")});
+    dialog.setOption(QFileDialog::ReadOnly, false);
+    if (!last.isEmpty()) dialog.selectFile(last);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+    const QString chosen = dialog.selectedFiles().front();
+    OpenFile(chosen);
+    if (m_context.store)
+        m_context.store->WriteText("Sonstiges", "LastFileOpen", qt::ToCp1252(chosen));
+}
+
+void CMainFrame::Execute(int command) { Dispatch(command); }
+
+void CMainFrame::Dispatch(int command) {
+    DiagramView* view = ActiveView();
+    switch (command) {
+        case kOpen:
+            OnFileOpen();
+            return;
+        case kClose:
+            if (QMdiSubWindow* w = m_area->activeSubWindow()) w->close();
+            return;
+        case kPrintSetup: {
+            QPageSetupDialog dialog(m_context.printer, this);
+            dialog.setWindowTitle(QStringLiteral("Druckereinrichtung"));
+            dialog.exec();
+            return;
+        }
+        case kAbout:
+            if (aboutDialog) aboutDialog(this);
+            return;
+        case kExit:
+            close();
+            return;
+        case kToolbar:
+            m_toolBar->setVisible(!m_toolBar->isVisible());
+            return;
+        case kStatusBar:
+            statusBar()->setVisible(!statusBar()->isVisible());
+            Action(kStatusBar)->setChecked(statusBar()->isVisible());
+            return;
+        case kNewWindow:
+            if (view) CreateWindow(view->SharedDocument());
+            return;
+        case kCascade:
+            m_area->cascadeSubWindows();
+            return;
+        case kTileVertical:
+        case kTileHorizontal:
+        case kArrangeIcons:
+            m_area->tileSubWindows();
+            return;
+        case kFileViewer:
+            ToggleFileViewer();
+            return;
+        case kRepositionBars:
+            RepositionBars();
+            return;
+        case kResetColumnWidths:
+            if (m_context.store) m_context.store->DeleteKey("Spaltenbreiten");
+            return;
+        case kSections:
+        case kEvaluation:
+            if (view && openDialog) {
+                openDialog(*view, command);
+                view->viewport()->update();
+            }
+            return;
+        default:
+            if (view && view->Execute(command) && command == kToggleGrid)
+                Action(kToggleGrid)->setChecked(view->IsChecked(kToggleGrid));
+            return;
+    }
+}
+
+}  // namespace nivora::app

@@ -1,0 +1,92 @@
+#pragma once
+// The main window: multiple-document area, menus, toolbar, status bar with
+// the station readout, and the file viewer.
+#include <QMainWindow>
+#include <QStringList>
+#include <functional>
+#include <map>
+#include <memory>
+
+#include "DiagramView.h"
+
+class QLabel;
+class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+class QToolBar;
+
+namespace nivora::app {
+
+struct AppContext;
+class CNMDateiDlg;
+
+class CMainFrame final : public QMainWindow {
+    Q_OBJECT
+  public:
+    explicit CMainFrame(AppContext& context);
+    ~CMainFrame() override;
+
+    // Opens a file as a document window, or activates the window that shows
+    // it already. Null when it could not be opened.
+    DiagramView* OpenFile(const QString& path);
+    // The open command: the file dialog, then OpenFile and "LastFileOpen".
+    void OnFileOpen();
+
+    void ShowStationReadout(const std::string& newest, const std::string& older);
+    QString ReadoutText() const;
+    void RefreshFileViewer();
+    void ToggleFileViewer();
+    bool ViewerFlag() const { return m_viewerFlag; }
+    CNMDateiDlg& FileViewer() { return *m_viewer; }
+    void RepositionBars();
+
+    QAction* Action(int command) const;
+    DiagramView* ActiveView() const;
+    QMdiArea* Area() const { return m_area; }
+    QToolBar* ToolBar() const { return m_toolBar; }
+    QStringList RecentFiles() const;
+    // The top-level menus now in the menu bar (menu 128 or 129).
+    QList<QMenu*> CurrentMenus() const;
+    // Runs a command as its menu entry would.
+    void Execute(int command);
+
+    // Hands the dialogs to the windows: set by the program at start-up.
+    std::function<void(DiagramView&, int command)> openDialog;
+    std::function<void(DiagramView&, int areaIndex)> excludedAreaDialog;
+    std::function<void(QWidget*)> aboutDialog;
+    std::function<IFirstLoadDialog*(QWidget*)> firstLoadDialog;
+
+  protected:
+    bool event(QEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    QMenu* createPopupMenu() override;
+
+  private:
+    QAction* MakeAction(int command, const QString& text, const QString& shortcutText = {});
+    void BuildActions();
+    QMenu* BuildNoDocumentMenus();
+    void BuildDocumentMenus();
+    void BuildToolBar();
+    void BuildStatusBar();
+    void AttachRecentFiles(QMenu* fileMenu, QAction* marker);
+    void AddRecentFile(const QString& path);
+    void UpdateMenuBar();
+    void UpdateCaption();
+    void OnSubWindowActivated(QMdiSubWindow* window);
+    DiagramView* CreateWindow(std::shared_ptr<OpenDocument> document);
+    void Dispatch(int command);
+
+    AppContext& m_context;
+    QMdiArea* m_area;
+    QToolBar* m_toolBar = nullptr;
+    QLabel* m_panes[3] = {};
+    CNMDateiDlg* m_viewer;
+    bool m_viewerFlag = false;
+    bool m_documentMenus = false;
+    std::map<int, QAction*> m_actions;
+    QList<QMenu*> m_menus128, m_menus129;
+    QMdiSubWindow* m_lastActive = nullptr;
+};
+
+}  // namespace nivora::app

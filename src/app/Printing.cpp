@@ -1,0 +1,118 @@
+#include "Printing.h"
+
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <algorithm>
+
+#include "AppContext.h"
+#include "Commands.h"
+#include "DiagramView.h"
+#include "QtPainterSurface.h"
+
+namespace nivora::app {
+
+namespace {
+
+void ApplyOrientation(QPrinter& printer, PageOrientation o) {
+    printer.setPageOrientation(o == PageOrientation::Landscape ? QPageLayout::Landscape
+                                                               : QPageLayout::Portrait);
+}
+
+// The drawable area of the sheet in 0.01 mm, top 0 and bottom minus its height.
+SurfaceRect PrintRect(const QPrinter& printer) {
+    const QRectF mm = printer.pageLayout().paintRect(QPageLayout::Millimeter);
+    return {0, 0, static_cast<int32_t>(mm.width() * 100), -static_cast<int32_t>(mm.height() * 100)};
+}
+
+PrintJobInfo Prepare(CNivoraView& model, QPrinter& printer) {
+    PrintJobInfo job;
+    model.OnPreparePrinting(job);
+    if (!model.EvaluationMode()) ApplyOrientation(printer, PageOrientation::Landscape);
+    job.printRect = PrintRect(printer);
+    return job;
+}
+
+}  // namespace
+
+int PrintPages(CNivoraView& model, AppContext& context, QPrinter& printer, PrintJobInfo& job,
+               int from, int to) {
+    from = std::max(from, 1);
+    to = std::min(to, job.maxPage);
+    if (from > to) return 0;
+    job.printRect = PrintRect(printer);
+    QPainter painter;
+    if (!painter.begin(&printer)) return 0;
+    painter.setRenderHint(QPainter::Antialiasing);
+    model.OnBeginPrinting();
+    context.printing = true;
+    int printed = 0;
+    for (int page = from; page <= to; ++page) {
+        if (page > from) printer.newPage();
+        qt::QtPainterSurface surface(painter, printer.resolution(), printer.resolution());
+        model.OnPrint(surface, job, page);
+        ++printed;
+    }
+    painter.end();
+    model.OnEndPrinting();
+    context.printing = false;
+    return printed;
+}
+
+int PrintAll(CNivoraView& model, AppContext& context, QPrinter& printer) {
+    PrintJobInfo job = Prepare(model, printer);
+    return PrintPages(model, context, printer, job, 1, job.maxPage);
+}
+
+int RunPrintCommand(DiagramView& view, int command, QWidget* parent) {
+    CNivoraView& model = view.Model();
+    AppContext& context = view.Context();
+    QPrinter& printer = *context.printer;
+    const bool diagram = command == kPrintDiagram || command == kPreviewDiagram;
+    const bool evaluation = command == kPrintEvaluation || command == kPreviewEvaluation;
+    if (diagram || evaluation) {
+        model.SetEvaluationMode(evaluation);
+        ApplyOrientation(printer, model.DefaultOrientation());
+    }
+    const bool preview =
+        command == kPreviewDiagram || command == kPreviewEvaluation || command == kPreview;
+    PrintJobInfo job = Prepare(model, printer);
+    int printed = 0;
+    if (preview) {
+        QPrintPreviewDialog dialog(&printer, parent);
+        dialog.setWindowTitle(QStringLiteral("Seitenansicht"));
+        QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested,
+                         [&](QPrinter* p) { PrintPages(model, context, *p, job, 1, job.maxPage); });
+        if (auto* widget = dialog.findChild<QPrintPreviewWidget*>()) {
+            QObject::connect(widget, &QPrintPreviewWidget::previewChanged, widget,
+                             [widget, page = job.currentPage]() mutable {
+                                 if (page > 0) widget->setCurrentPage(page);
+                                 page = 0;  // only when it opens
+                             });
+        }
+        dialog.exec();
+    } else {
+        printer.setFromTo(0, 0);
+        QPrintDialog dialog(&printer, parent);
+        dialog.setWindowTitle(QStringLiteral("Drucken"));
+        dialog.setMinMax(1, std::max(1, job.maxPage));
+        dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
+        if (dialog.exec() == QDialog::Accepted) {
+            int from = 1, to = job.maxPage;
+            if (printer.printRange() == QPrinter::PageRange) {
+                from = printer.fromPage();
+                to = printer.toPage();
+            } else if (printer.printRange() == QPrinter::CurrentPage) {
+                from = to = job.currentPage;
+            }
+            printed = PrintPages(model, context, printer, job, from, to);
+        }
+    }
+    view.UpdateScrollSizes();
+    view.viewport()->update();
+    return printed;
+}
+
+}  // namespace nivora::app

@@ -1,0 +1,27 @@
+#pragma once
+// Only one instance of a version runs per user: a second start asks the
+// first to bring its main window to the front, and ends.
+#include <QLocalServer>
+#include <QObject>
+#include <QString>
+
+namespace nivora::app {
+
+class SingleInstance final : public QObject {
+    Q_OBJECT
+  public:
+    explicit SingleInstance(QString name, QObject* parent = nullptr);
+    // True when this is the first instance (it then listens for later ones);
+    // false after a running instance was asked to come to the front.
+    bool Acquire();
+    const QString& Name() const { return m_name; }
+
+  signals:
+    void ActivationRequested();
+
+  private:
+    QString m_name;
+    QLocalServer m_server;
+};
+
+}  // namespace nivora::app
