@@ -2,6 +2,7 @@
 // The strips of the last page drawn, so that a click finds its station.
 #include <array>
 #include <cstdint>
+#include <optional>
 
 #include "view/DrawingSurface.h"
 
@@ -24,6 +25,10 @@ class CGetMouseDm {
         m_entries[m_count++] = {rect, leftStation, rightStation};
     }
     int Count() const { return m_count; }
+    // The station under a point given relative to a zero window origin: the
+    // first strip containing it (edges at the smaller x and y inside, the
+    // others outside), mapped linearly and truncated to whole dm.
+    std::optional<int32_t> HitTest(SurfacePoint p) const;
     const Entry& At(int i) const { return m_entries[i]; }
 
   private:

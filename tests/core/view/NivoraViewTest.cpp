@@ -215,3 +215,39 @@ TEST(NivoraView, EvaluationModeAsksForPortrait) {
 
 }  // namespace
 }  // namespace nivora
+
+namespace nivora {
+namespace {
+
+TEST(GetMouseDm, ClicksBecomeStations) {
+    test::ViewFixture f;
+    f.Stretch(0, 9000, 100);
+    f.view.SetStripsPerPage(2);
+    f.Draw(1);  // strips at y -3000..-6200 and -9800..-13000, x 1100..26100
+    const CGetMouseDm& reg = f.view.StripRegistry();
+    struct Case {
+        SurfacePoint at;
+        std::optional<int32_t> station;
+    };
+    const Case cases[] = {
+        {{1100, -3001}, 0},       // the left edge is inside
+        {{1100, -3000}, {}},      // the top edge has the larger y: outside
+        {{1100, -6200}, 0},       // the bottom edge has the smaller y: inside
+        {{13600, -4000}, 500},    // the middle of the first strip
+        {{13610, -4000}, 500},    // truncated to whole dm
+        {{26100, -4000}, {}},     // the right edge is outside
+        {{13600, -8000}, {}},     // in the gap between the strips
+        {{13600, -10000}, 1500},  // the second strip
+        {{500, -4000}, {}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(reg.HitTest(c.at), c.station) << c.at.x << "," << c.at.y;
+    }
+    test::ViewFixture d;
+    d.Stretch(2000, 0, 100);
+    d.Draw(1);
+    EXPECT_EQ(d.view.StripRegistry().HitTest({13600, -1000}), 1500);  // descending
+}
+
+}  // namespace
+}  // namespace nivora
