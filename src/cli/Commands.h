@@ -9,5 +9,6 @@ int RunInfo(const std::vector<std::string>& args);
 int RunRead(const std::vector<std::string>& args);
 int RunOpen(const std::vector<std::string>& args);
 int RunReport(const std::vector<std::string>& args);
+int RunRender(const std::vector<std::string>& args);
 
 }  // namespace nivora::cli

@@ -5,6 +5,7 @@
 #include "CliMessages.h"
 #include "Commands.h"
 #include "JsonRun.h"
+#include "OpenDocument.h"
 #include "QtPlatform.h"
 #include "QtSettingsStore.h"
 #include "Usage.h"
@@ -27,27 +28,19 @@ class OptionDialog final : public IFirstLoadDialog {
     FirstLoadAnswer m_answer;
 };
 
-struct Opened {
-    CNivoraDoc doc;
-    CliMessageSink messages;
-    CNivoraDoc::OpenResult result = CNivoraDoc::OpenResult::Failed;
-};
-
-// Reads the application settings: an INI file when given, else the user's store.
-bool LoadSettings(const OpenOptions& o, CEinstellungen& settings) {
+// The application settings' store: an INI file when given, else the user's
+// store; null when the INI file cannot be read.
+std::unique_ptr<ISettingsStore> OpenSettingsStore(const OpenOptions& o) {
     if (!o.settingsFile.empty()) {
-        IniSettingsStore store;
-        if (!store.Load(o.settingsFile)) {
+        auto store = std::make_unique<IniSettingsStore>();
+        if (!store->Load(o.settingsFile)) {
             std::cerr << "nivora-cli: Einstellungsdatei kann nicht gelesen werden: "
                       << o.settingsFile << "\n";
-            return false;
+            return nullptr;
         }
-        settings.ReadFromStore(store);
-        return true;
+        return store;
     }
-    const qt::QtSettingsStore store;
-    settings.ReadFromStore(store);
-    return true;
+    return std::make_unique<qt::QtSettingsStore>();
 }
 
 Json RunJson(const CMessFahrtDaten& run) {
@@ -155,7 +148,9 @@ Json DocumentJson(const std::string& path, const Opened& o) {
 
 int OpenDocument(const OpenOptions& options, Opened& o) {
     DocumentServices services;
-    if (!LoadSettings(options, services.appSettings)) return 2;
+    o.settings = OpenSettingsStore(options);
+    if (!o.settings) return 2;
+    services.appSettings.ReadFromStore(*o.settings);
     services.messages = &o.messages;
     services.maxFileBytes = qt::MaxMeasurementFileBytes();
     OptionDialog dialog({options.mirror, options.kilometrage});

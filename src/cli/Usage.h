@@ -22,4 +22,22 @@ struct OpenOptions {
 int ParseOpenOptions(const std::vector<std::string>& args, const std::string& command,
                      OpenOptions& options);
 
+// Options of "render": those of the opening commands and the print job's.
+struct RenderOptions : OpenOptions {
+    enum class Format { Pdf, Png, Svg };
+    enum class Paper { A4, A3 };
+    static constexpr int kMaxDpi = 1200;
+
+    std::string out;
+    Format format = Format::Pdf;
+    bool evaluation = false;
+    int firstPage = 0;  // 1-based; 0: from the first page
+    int lastPage = 0;   // 0: to the last page
+    int strips = 0;     // 0: the stored setting
+    bool grid = false;
+    int dpi = 150;
+    Paper paper = Paper::A4;
+};
+int ParseRenderOptions(const std::vector<std::string>& args, RenderOptions& options);
+
 }  // namespace nivora::cli

@@ -26,6 +26,7 @@ int main(int argc, char** argv) {
     if (command == "read") return RunRead(args);
     if (command == "open") return RunOpen(args);
     if (command == "report") return RunReport(args);
+    if (command == "render") return RunRender(args);
     std::cerr << "nivora-cli: unbekannter Befehl " << command << "\n";
     PrintUsage("", true);
     return 2;

@@ -391,6 +391,7 @@ TEST(QtPainterSurface, PdfTextStaysText) {
         s.TextOut({2000, -20000}, "L\xE4ngsprofil");
         s.SelectFont({"Arial", 400, 400, false, 0, 0});
         s.DrawTextCentred({2000, -8000, 12000, -9000}, "Station [km]");
+        s.TextOutWide({2000, -12000}, u"\u00DCberh\u00F6hung \u20AC");
     }
     QProcess p;
     p.start(pdftotext, {path, "-"});
@@ -399,6 +400,7 @@ TEST(QtPainterSurface, PdfTextStaysText) {
     EXPECT_TRUE(text.contains("Ebenheitsmessung")) << text.toStdString();
     EXPECT_TRUE(text.contains(QString::fromUtf8("Längsprofil"))) << text.toStdString();
     EXPECT_TRUE(text.contains("Station [km]")) << text.toStdString();
+    EXPECT_TRUE(text.contains(QString::fromUtf8("Überhöhung €"))) << text.toStdString();
 }
 
 }  // namespace
