@@ -13,5 +13,10 @@ inline constexpr const char* kMailAddress = "info@morlant.de";
 inline constexpr const char* kPhoneLine = "Tel. +49 (0)711 490 36-0   Fax +49 (0)711 490 36-99";
 // The maker's notice line of the footer.
 inline constexpr const char* kNoticeLine = "(c) Morlant GmbH - Auswertung mit Nivora 4";
+// The notice block of the printed pages: where the full evaluation edition
+// is to be had, then the maker and its contact lines.
+inline constexpr const char* kNoticeIntro =
+    "Die Vollversion der Auswertesoftware Nivora 4 erhalten Sie bei:";
+inline constexpr const char* kMailLine = "E-Mail: info@morlant.de";
 
 }  // namespace nivora::program

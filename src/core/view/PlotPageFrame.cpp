@@ -1,11 +1,378 @@
 #include "view/PlotPageFrame.h"
 
-// Placeholder until the page frame is drawn; keeps the print path linking.
-namespace nivora {
+#include <cstdio>
 
-LimitList BuildLimitList(const CNivoraDoc&) { return {}; }
-void DrawNoticeBlock(IDrawingSurface&, const SurfaceRect&) {}
-void DrawPageFrame(IDrawingSurface&, int, int, const SurfaceRect&, const CNivoraDoc&,
-                   const CTextTabelle&, CivilDate) {}
+#include "document/NivoraDoc.h"
+#include "measurement/KopfdatenLeser.h"
+#include "platform/ProgramInfo.h"
+#include "text/Number.h"
+#include "text/TextTable.h"
+#include "text/TextUtil.h"
+
+namespace nivora {
+namespace {
+
+constexpr const char* kEllipsis = "...";
+
+FontSpec FrameFont(const char* face, int32_t height, bool italic = false, int angle = 1) {
+    return FontSpec{face, height, 400, italic, angle, angle};
+}
+
+int32_t Width(IDrawingSurface& dc, std::string_view text) { return dc.MeasureText(text).cx; }
+
+// Largest n for which fits(n) holds, with fits monotone falling and fits(0)
+// assumed; n runs from 0 to max.
+template <typename Fits>
+std::size_t LargestFitting(std::size_t max, Fits&& fits) {
+    std::size_t lo = 0, hi = max;
+    while (lo < hi) {
+        const std::size_t mid = lo + (hi - lo + 1) / 2;
+        if (fits(mid))
+            lo = mid;
+        else
+            hi = mid - 1;
+    }
+    return lo;
+}
+
+// The header text of the simple lists can be longer than the page is wide;
+// it goes on over the free rows below, broken after a ", " where one fits.
+std::vector<std::string> WrapRows(IDrawingSurface& dc, std::string_view text, int32_t width,
+                                  int rows) {
+    std::vector<std::string> out;
+    std::string_view rest = text;
+    while (!rest.empty() && static_cast<int>(out.size()) < rows - 1) {
+        if (width <= 0 || Width(dc, rest) <= width) break;
+        std::size_t cut = LargestFitting(
+            rest.size(), [&](std::size_t n) { return Width(dc, rest.substr(0, n)) <= width; });
+        if (cut == 0) cut = 1;
+        if (cut >= 2) {
+            const auto sep = rest.rfind(", ", cut - 2);
+            if (sep != std::string_view::npos && sep > 0) cut = sep + 1;
+        }
+        out.emplace_back(text::TrimRight(rest.substr(0, cut)));
+        rest = text::TrimLeft(rest.substr(cut));
+    }
+    if (!rest.empty()) out.push_back(FitTextEnd(dc, rest, width));
+    return out;
+}
+
+// The header data block: labels and values in their fonts, row k at y0 - 370 k.
+class HeaderBlock {
+  public:
+    HeaderBlock(IDrawingSurface& dc, int32_t x0, int32_t y0, int32_t rightEdge)
+        : m_dc(dc), m_x0(x0), m_y0(y0), m_rightEdge(rightEdge) {}
+
+    void Label(int32_t dx, int row, std::string_view text) { Write(m_labelFont, dx, row, text); }
+    void Value(int32_t dx, int row, std::string_view text) { Write(m_valueFont, dx, row, text); }
+    // The paths stand in the last column; a long one loses its start.
+    void Path(int32_t dx, int row, const std::string& path) {
+        Select(m_valueFont);
+        Write(m_valueFont, dx, row, FitTextStart(m_dc, path, RoomRightOf(dx)));
+    }
+    void WrappedValue(int32_t dx, int firstRow, int rows, std::string_view text) {
+        Select(m_valueFont);
+        const auto lines = WrapRows(m_dc, text, RoomRightOf(dx), rows);
+        for (std::size_t i = 0; i < lines.size(); ++i)
+            Write(m_valueFont, dx, firstRow + static_cast<int>(i), lines[i]);
+    }
+
+  private:
+    int32_t RoomRightOf(int32_t dx) const { return m_rightEdge - (m_x0 + dx); }
+    void Select(const FontSpec& font) {
+        if (m_selected == &font) return;
+        m_dc.SelectFont(font);
+        m_selected = &font;
+    }
+    void Write(const FontSpec& font, int32_t dx, int row, std::string_view text) {
+        if (text.empty()) return;
+        Select(font);
+        m_dc.TextOut({m_x0 + dx, m_y0 - 370 * row}, text);
+    }
+
+    IDrawingSurface& m_dc;
+    int32_t m_x0, m_y0, m_rightEdge;
+    const FontSpec m_labelFont = FrameFont("Arial", 350);
+    const FontSpec m_valueFont = FrameFont("Courier New", 350, true);
+    const FontSpec* m_selected = nullptr;
+};
+
+enum class Variant { None, A, B, C, D };
+
+Variant VariantOf(int formatCode) {
+    switch (formatCode) {
+        case CMessFahrtDaten::kTextPrintout:
+            return Variant::A;
+        case CMessFahrtDaten::kFourField:
+        case CMessFahrtDaten::kFiveField:
+            return Variant::B;
+        case CMessFahrtDaten::kPm01Bs01:
+        case CMessFahrtDaten::kPm01Bs02:
+        case CMessFahrtDaten::kDatumList:
+            return Variant::C;
+        case CMessFahrtDaten::kLimitList:
+            return Variant::D;
+        default:
+            return Variant::None;
+    }
+}
+
+struct HeaderInputs {
+    const CNivoraDoc& doc;
+    const CTextTabelle& texts;
+    LimitList limits;
+    std::string scale;  // "1:400"
+    std::string date;
+    std::string path;
+    bool plural() const { return limits.sectionCount >= 2; }
+};
+
+void DrawVariantA(HeaderBlock& b, const HeaderInputs& in) {
+    const KopfFelder& f = in.doc.Run().fields;
+    b.Label(0, 0, "Messungs-Nr. :");
+    b.Label(0, 1, "Messung vom :");
+    b.Label(0, 2, "Dienststelle :");
+    b.Label(0, 3, "Abteilung :");
+    b.Label(0, 4,
+            "Pr\xFC"
+            "fer :");
+    b.Value(2400, 0, f.number);
+    b.Value(2400, 1, f.date);
+    b.Value(2400, 2, f.office);
+    b.Value(2400, 3, f.department);
+    b.Value(2400, 4, f.inspector);
+    b.Label(6200, 0, "Str.-Typ :");
+    b.Label(6200, 1, "Str.-Nr. :");
+    b.Label(6200, 2, in.plural() ? "Grenzwerte :" : "Grenzwert :");
+    b.Label(6200, 3,
+            "Ma\xDF"
+            "stab H\xF6he :");
+    b.Label(6200, 4,
+            "Ma\xDF"
+            "stab L\xE4nge :");
+    b.Value(8800, 0, f.roadType);
+    b.Value(8800, 1, f.roadNumber);
+    b.Value(8800, 2, in.limits.text);
+    b.Value(8800, 3, "1:1");
+    b.Value(8800, 4, in.scale);
+    b.Label(12600, 0, "Bearbeitungsstand :");
+    b.Label(12600, 1, "Dateien :");
+    b.Value(15600, 0, in.date);
+    b.Path(15600, 1, in.path);
+    b.Path(15600, 2, in.path + ".zi4");
+}
+
+void DrawVariantB(HeaderBlock& b, const HeaderInputs& in) {
+    b.Label(0, 0, "Kopfdaten:");
+    b.WrappedValue(2400, 0, 3, in.doc.Run().headerText);
+    b.Label(0, 3, in.plural() ? "Grenzwerte:" : "Grenzwert:");
+    b.Value(2400, 3, in.limits.text);
+    b.Label(6200, 3,
+            "Ma\xDF"
+            "stab H\xF6he:");
+    b.Label(6200, 4,
+            "Ma\xDF"
+            "stab L\xE4nge:");
+    b.Value(8800, 3, "1:1");
+    b.Value(8800, 4, in.scale);
+    b.Label(12600, 3, "Dateien:");
+    b.Path(15600, 3, in.path);
+    b.Path(15600, 4, in.path + ".zi4");
+}
+
+void DrawVariantC(HeaderBlock& b, const HeaderInputs& in) {
+    static const char* const kLabelKeys[6] = {"PLOTPAGE_DATE",       "PLOTPAGE_CLIENT",
+                                              "PLOTPAGE_DEPARTMENT", "PLOTPAGE_TESTED_BY",
+                                              "PLOTPAGE_PROJECT",    "PLOTPAGE_PROJECT_NO"};
+    CKopfdatenLeser reader(in.doc.State().GetValue("KOPFDATEN", ""));
+    for (int i = 0; i < 6; ++i) {
+        const auto entry = reader.Next();
+        const int row = i < 4 ? i : i - 4;
+        const int32_t labelX = i < 4 ? 0 : 10600;
+        b.Label(labelX, row,
+                reader.IsLabelled() ? entry.label : in.texts.GetText(kLabelKeys[i], true));
+        b.Value(labelX + 2600, row, entry.value);
+    }
+    const auto& t = in.texts;
+    b.Label(10600, 2,
+            t.GetText(in.plural() ? "PLOTPAGE_REQUIREMENTS" : "PLOTPAGE_REQUIREMENT", true));
+    b.Label(10600, 3, t.GetText("PLOTPAGE_SCALE_LEVEL", true));
+    b.Label(10600, 4, t.GetText("PLOTPAGE_SCALE_LENGTH", true));
+    b.Value(13200, 2, in.limits.text);
+    b.Value(13200, 3, "1:1");
+    b.Value(13200, 4, in.scale);
+    b.Label(17400, 0, t.GetText("PLOTPAGE_DOCUMENTATION", true));
+    b.Label(17400, 1, t.GetText("PLOTPAGE_FILES", true));
+    b.Value(20400, 0, in.date);
+    b.Path(20400, 1, in.path);
+    b.Path(20400, 2, in.path + ".zi4");
+}
+
+void DrawVariantD(HeaderBlock& b, const HeaderInputs& in) {
+    const auto& t = in.texts;
+    b.Label(4000, 0,
+            t.GetText(in.plural() ? "PLOTPAGE_REQUIREMENTS" : "PLOTPAGE_REQUIREMENT", true));
+    b.Label(4000, 1, t.GetText("PLOTPAGE_SCALE_LEVEL", true));
+    b.Label(4000, 2, t.GetText("PLOTPAGE_SCALE_LENGTH", true));
+    b.Value(7400, 0, in.limits.text);
+    b.Value(7400, 1, "1:1");
+    b.Value(7400, 2, in.scale);
+    b.Label(12900, 0, t.GetText("PLOTPAGE_DOCUMENTATION", true));
+    b.Label(12900, 1, t.GetText("PLOTPAGE_FILES", true));
+    b.Value(16500, 0, in.date);
+    b.Path(16500, 1, in.path);
+    b.Path(16500, 2, in.path + ".zi4");
+}
+
+void DrawHeadline(IDrawingSurface& dc, const SurfaceRect& page, const CNivoraDoc& doc,
+                  const CTextTabelle& texts) {
+    const SurfaceRect box{page.right - 14000, page.top - 1600, page.right, page.top - 3600};
+    const int32_t x = box.left + (box.right - box.left) / 2;
+    dc.SaveState();
+    dc.SetBackgroundMode(BackgroundMode::Transparent);
+    dc.SetTextAlign(HAlign::Centre, VAlign::Top);
+    dc.SelectFont(FrameFont("Arial", 520));
+    dc.TextOut({x, box.top}, texts.GetText("PLOTPAGE_HEADLINE"));
+    dc.SelectFont(FrameFont("Arial", 420));
+    static const char* const kKeys[3] = {"UBERSCHRIFT_ZEILE_1", "UBERSCHRIFT_ZEILE_2",
+                                         "UBERSCHRIFT_ZEILE_3"};
+    static const int32_t kBelow[3] = {700, 1100, 1500};
+    for (int i = 0; i < 3; ++i) {
+        const std::string line = doc.State().GetValue(kKeys[i], "");
+        if (!line.empty()) dc.TextOut({x, box.top - kBelow[i]}, line);
+    }
+    dc.RestoreState();
+}
+
+void DrawHeaderData(IDrawingSurface& dc, const SurfaceRect& page, const CNivoraDoc& doc,
+                    const CTextTabelle& texts, CivilDate today) {
+    const Variant variant = VariantOf(doc.Run().formatCode);
+    if (variant == Variant::None) return;
+    const bool wide = variant == Variant::A || variant == Variant::B;
+    const int32_t x0 = page.left + (wide ? 5000 : 400);
+    const int32_t y0 = page.bottom + 2200;
+    const HeaderInputs in{doc,
+                          texts,
+                          BuildLimitList(doc),
+                          "1:" + std::to_string(doc.State().GetLengthScale()),
+                          FormatPrintDate(today),
+                          doc.FilePath()};
+    dc.SaveState();
+    dc.SetBackgroundMode(BackgroundMode::Transparent);
+    dc.SetTextAlign(HAlign::Left, VAlign::Top);
+    // The last column ends where the enclosure label keeps its distance.
+    HeaderBlock block(dc, x0, y0, page.right - 500);
+    switch (variant) {
+        case Variant::A:
+            DrawVariantA(block, in);
+            break;
+        case Variant::B:
+            DrawVariantB(block, in);
+            break;
+        case Variant::C:
+            DrawVariantC(block, in);
+            break;
+        case Variant::D:
+            DrawVariantD(block, in);
+            break;
+        case Variant::None:
+            break;
+    }
+    dc.RestoreState();
+}
+
+void DrawEnclosure(IDrawingSurface& dc, const SurfaceRect& page, const std::string& label) {
+    dc.SaveState();
+    dc.SetBackgroundMode(BackgroundMode::Transparent);
+    dc.SelectFont(FrameFont("Arial", 400, false, 900));
+    dc.SetTextAlign(HAlign::Right, VAlign::Bottom);
+    dc.TextOut({page.right - 500, page.bottom + 2800}, label);
+    dc.RestoreState();
+}
+
+}  // namespace
+
+LimitList BuildLimitList(const CNivoraDoc& doc) {
+    LimitList out;
+    for (const ABSCHNITT& s : doc.State().SectionCache()) {
+        if (s.evaluate) {
+            std::string v = text::FormatFixed(s.limit / 10.0, 1);
+            text::ReplaceText(v, ".0", "", true);
+            out.text += v;
+        } else {
+            out.text += "-";
+        }
+        out.text += ";";
+        ++out.sectionCount;
+    }
+    if (!out.text.empty() && out.text.back() == ';') out.text.pop_back();
+    return out;
+}
+
+std::vector<std::string> NoticeLines() {
+    return {program::kNoticeIntro, program::kMaker, program::kPhoneLine, program::kMailLine,
+            program::kWebAddress};
+}
+
+void DrawNoticeBlock(IDrawingSurface& dc, const SurfaceRect& rect) {
+    static const int32_t kBelowTop[5] = {0, 500, 1100, 1480, 1860};
+    const auto lines = NoticeLines();
+    dc.SaveState();
+    dc.SetBackgroundMode(BackgroundMode::Transparent);
+    dc.SetTextAlign(HAlign::Left, VAlign::Top);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (i == 0)
+            dc.SelectFont(FrameFont("Arial", 350, true));
+        else if (i == 1)
+            dc.SelectFont(FrameFont("Arial", 450));
+        else if (i == 2)
+            dc.SelectFont(FrameFont("Arial", 350));
+        dc.TextOut({rect.left + 1500, rect.top - kBelowTop[i]}, lines[i]);
+    }
+    dc.RestoreState();
+}
+
+void DrawPageFrame(IDrawingSurface& dc, int page, int pageCount, const SurfaceRect& pageRect,
+                   const CNivoraDoc& doc, const CTextTabelle& texts, CivilDate today) {
+    DrawNoticeBlock(
+        dc, {pageRect.left, pageRect.top - 1600, pageRect.right - 14000, pageRect.top - 3600});
+    DrawHeadline(dc, pageRect, doc, texts);
+    if (page == 1 || doc.State().Settings().MetadatenAufFolgeseitenAn())
+        DrawHeaderData(dc, pageRect, doc, texts, today);
+    DrawEnclosure(dc, pageRect,
+                  EnclosureLabel(texts, doc.State().Settings().nrDiagramme, page, pageCount));
+}
+
+std::string FormatPrintDate(CivilDate date) {
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%02d.%02d.%d", date.day, date.month, date.year);
+    return buf;
+}
+
+std::string EnclosureLabel(const CTextTabelle& texts, const std::string& number, int page,
+                           int pageCount) {
+    std::string label = texts.GetText("PLOTPAGE_ENCLOSURE") + " " + number;
+    if (pageCount > 1) label += "." + std::to_string(page);
+    return label;
+}
+
+std::string FitTextEnd(IDrawingSurface& dc, std::string_view text, int32_t width) {
+    if (width <= 0 || Width(dc, text) <= width) return std::string(text);
+    const std::size_t n = LargestFitting(text.size() - 1, [&](std::size_t k) {
+        return Width(dc, std::string(text::TrimRight(text.substr(0, k))) + kEllipsis) <= width;
+    });
+    if (n == 0 && Width(dc, kEllipsis) > width) return {};
+    return std::string(text::TrimRight(text.substr(0, n))) + kEllipsis;
+}
+
+std::string FitTextStart(IDrawingSurface& dc, std::string_view text, int32_t width) {
+    if (width <= 0 || Width(dc, text) <= width) return std::string(text);
+    const std::size_t n = LargestFitting(text.size() - 1, [&](std::size_t k) {
+        return Width(dc, kEllipsis + std::string(text::TrimLeft(text.substr(text.size() - k)))) <=
+               width;
+    });
+    if (n == 0 && Width(dc, kEllipsis) > width) return {};
+    return kEllipsis + std::string(text::TrimLeft(text.substr(text.size() - n)));
+}
 
 }  // namespace nivora
