@@ -58,7 +58,14 @@ CMainFrame::CMainFrame(AppContext& context)
     m_viewer->hide();
 }
 
-CMainFrame::~CMainFrame() = default;
+CMainFrame::~CMainFrame() {
+    // The windows go with the frame; nothing may answer their signals then.
+    m_area->disconnect(this);
+    for (QMdiSubWindow* w : m_area->subWindowList()) {
+        w->disconnect(this);
+        if (QWidget* view = w->widget()) view->disconnect(this);
+    }
+}
 
 QAction* CMainFrame::MakeAction(int command, const QString& text, const QString& shortcutText) {
     auto* a =
@@ -584,7 +591,9 @@ void CMainFrame::Dispatch(int command) {
             OnFileOpen();
             return;
         case kClose:
-            if (QMdiSubWindow* w = m_area->activeSubWindow()) w->close();
+            if (QMdiSubWindow* w =
+                    m_area->activeSubWindow() ? m_area->activeSubWindow() : m_lastActive)
+                w->close();
             return;
         case kPrintSetup: {
             QPageSetupDialog dialog(m_context.printer, this);
