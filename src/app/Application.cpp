@@ -1,9 +1,11 @@
 #include "Application.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QTimer>
 #include <cstdio>
 
 #include "AppInfo.h"
@@ -42,7 +44,7 @@ void CFooApp::SetPrinterPortrait() { m_printer.setPageOrientation(QPageLayout::P
 
 bool CFooApp::InitInstance(const QStringList& arguments, int& exitCode) {
     exitCode = 0;
-    QString open, print, printTarget;
+    QString open, print, printTarget, screenshots;
     for (int i = 1; i < arguments.size(); ++i) {
         const QString& a = arguments[i];
         const bool hasValue = i + 1 < arguments.size();
@@ -53,6 +55,8 @@ bool CFooApp::InitInstance(const QStringList& arguments, int& exitCode) {
         } else if (a == QLatin1String("--print-to") && i + 2 < arguments.size()) {
             printTarget = arguments[++i];
             print = arguments[++i];
+        } else if (a == QLatin1String("--screenshots") && hasValue) {
+            screenshots = arguments[++i];
         } else if (a == QLatin1String("--help") || a == QLatin1String("-h")) {
             std::fputs(Usage().toLocal8Bit().constData(), stdout);
             return false;
@@ -92,7 +96,24 @@ bool CFooApp::InitInstance(const QStringList& arguments, int& exitCode) {
     }
     m_frame->show();
     if (!open.isEmpty()) m_frame->OpenFile(open);
+    if (!screenshots.isEmpty()) TakeScreenshots(screenshots);
     return true;
+}
+
+void CFooApp::TakeScreenshots(const QString& folder) {
+    QDir().mkpath(folder);
+    m_frame->resize(1280, 860);
+    QTimer::singleShot(800, m_frame.get(), [this, folder] {
+        m_frame->grab().save(folder + QStringLiteral("/hauptfenster.png"));
+        if (DiagramView* view = m_frame->ActiveView(); view && m_frame->makeDialog) {
+            if (auto dialog = m_frame->makeDialog(*view, kEvaluation)) {
+                dialog->show();
+                QApplication::processEvents();
+                dialog->grab().save(folder + QStringLiteral("/auswertung-dialog.png"));
+            }
+        }
+        QApplication::quit();
+    });
 }
 
 int CFooApp::PrintFile(const QString& path, const QString& target) {

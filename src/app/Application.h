@@ -32,6 +32,8 @@ class CFooApp final {
 
   private:
     int PrintFile(const QString& path, const QString& target);
+    // Pictures of the main window and the evaluation dialog for the README.
+    void TakeScreenshots(const QString& folder);
 
     qt::QtSettingsStore m_store;
     SystemClock m_clock;

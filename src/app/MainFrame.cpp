@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDialog>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
@@ -636,8 +637,8 @@ void CMainFrame::Dispatch(int command) {
             return;
         case kSections:
         case kEvaluation:
-            if (view && openDialog) {
-                openDialog(*view, command);
+            if (view && makeDialog) {
+                if (auto dialog = makeDialog(*view, command)) dialog->exec();
                 view->viewport()->update();
             }
             return;

@@ -9,6 +9,7 @@
 
 #include "DiagramView.h"
 
+class QDialog;
 class QLabel;
 class QMdiArea;
 class QMdiSubWindow;
@@ -51,7 +52,8 @@ class CMainFrame final : public QMainWindow {
     void Execute(int command);
 
     // Hands the dialogs to the windows: set by the program at start-up.
-    std::function<void(DiagramView&, int command)> openDialog;
+    // The section and evaluation dialogs of a window (shown modally by the command).
+    std::function<std::unique_ptr<QDialog>(DiagramView&, int command)> makeDialog;
     std::function<void(DiagramView&, int areaIndex)> excludedAreaDialog;
     std::function<void(QWidget*)> aboutDialog;
     std::function<IFirstLoadDialog*(QWidget*)> firstLoadDialog;
