@@ -2,8 +2,13 @@
 # Builds the fuzz targets with clang (libFuzzer, AddressSanitizer,
 # UndefinedBehaviorSanitizer) and runs each for the given number of seconds.
 #   fuzz/run.sh [SECONDS] [TARGET...]      default: 60 seconds, every target
+# Needs clang and its libFuzzer runtime (Debian: clang libclang-rt-14-dev); run as
+# root, it installs them when they are missing.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+if [ "$(id -u)" = 0 ] && ! dpkg -s clang libclang-rt-14-dev >/dev/null 2>&1; then
+  DEBIAN_FRONTEND=noninteractive apt-get install -y -q clang libclang-rt-14-dev >/dev/null
+fi
 seconds=${1:-60}
 shift || true
 targets=("$@")
