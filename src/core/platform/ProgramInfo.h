@@ -11,6 +11,9 @@ inline constexpr const char* kMaker = "Morlant GmbH";
 inline constexpr const char* kWebAddress = "www.morlant.de";
 inline constexpr const char* kMailAddress = "info@morlant.de";
 inline constexpr const char* kPhoneLine = "Tel. +49 (0)711 490 36-0   Fax +49 (0)711 490 36-99";
+// The same numbers one per line, for the About box's contact block.
+inline constexpr const char* kPhone = "Tel. +49 (0)711 490 36-0";
+inline constexpr const char* kFax = "Fax +49 (0)711 490 36-99";
 // The maker's notice line of the footer.
 inline constexpr const char* kNoticeLine = "(c) Morlant GmbH - Auswertung mit Nivora 4";
 // The notice block of the printed pages: where the full evaluation edition

@@ -1,0 +1,106 @@
+#include "dialogs/SectionListDialog.h"
+
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "QtText.h"
+#include "dialogs/DialogSupport.h"
+#include "dialogs/SectionDialog.h"
+#include "document/NivoraDoc.h"
+#include "lists/PersListCtrl.h"
+#include "text/Number.h"
+
+namespace nivora::app {
+namespace {
+
+constexpr int kList = 1067;
+constexpr int kEditButton = 1074;
+
+std::string Metres(int32_t dm) { return text::FormatFixed(dm / 10.0, 1); }
+
+Qt::Alignment AlignmentOf(CAbschnitteDlg::Align align) {
+    switch (align) {
+        case CAbschnitteDlg::Align::Right:
+            return Qt::AlignRight;
+        case CAbschnitteDlg::Align::Centre:
+            return Qt::AlignHCenter;
+        case CAbschnitteDlg::Align::Left:
+            break;
+    }
+    return Qt::AlignLeft;
+}
+
+// The dialog is opened with the range as the view passes it: metres.
+CAbschnitteDlg LogicFor(const CNivoraDoc& doc) {
+    int32_t from = 0, to = 0;
+    doc.State().GetManuVonBis(from, to);
+    return CAbschnitteDlg(doc.State().GetValue("ABSCHNITTE", ""), Metres(from), Metres(to));
+}
+
+}  // namespace
+
+SectionListDialog::SectionListDialog(CNivoraDoc& doc, ISettingsStore& store, QWidget* parent)
+    : QDialog(parent), m_doc(doc), m_logic(LogicFor(doc)) {
+    setWindowTitle(qt::FromCp1252(CAbschnitteDlg::kTitle));
+    m_list = new CPersListCtrl(this);
+    m_list->setObjectName(ControlName("list", kList));
+    std::vector<CPersListCtrl::Column> columns;
+    for (const auto& c : CAbschnitteDlg::Columns())
+        columns.push_back({qt::FromCp1252(c.heading), AlignmentOf(c.align), c.width});
+    m_list->SetColumns(columns);
+    m_list->Initialise(store, CPersListCtrl::kSection, CAbschnitteDlg::kSettingsEntry);
+    for (int i = 0; i < m_logic.RowCount(); ++i) {
+        QStringList cells;
+        for (const auto& cell : m_logic.Row(i)) cells << qt::FromCp1252(cell);
+        m_list->AddRow(cells);
+    }
+    connect(m_list, &QTreeWidget::itemDoubleClicked, this, [this] { EditSelected(); });
+
+    auto* buttons = new QHBoxLayout;
+    for (const auto& b : CAbschnitteDlg::Buttons()) {
+        auto* button = new QPushButton(qt::FromCp1252(b.caption), this);
+        button->setObjectName(ControlName("button", b.id));
+        button->setEnabled(b.enabled);
+        button->setAutoDefault(false);
+        buttons->addWidget(button);
+        // "Löschen" has no effect in this edition.
+        if (b.id == kEditButton)
+            connect(button, &QPushButton::clicked, this, &SectionListDialog::EditSelected);
+    }
+    buttons->addStretch();
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName(ControlName("button", 1));
+    ok->setDefault(true);
+    auto* cancel = new QPushButton(QStringLiteral("Abbrechen"), this);
+    cancel->setObjectName(ControlName("button", 2));
+    cancel->setAutoDefault(false);
+    connect(ok, &QPushButton::clicked, this, &SectionListDialog::accept);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_list);
+    layout->addLayout(buttons);
+    resize(FromDialogUnits(*this, 511, 180));
+}
+
+std::unique_ptr<SectionDialog> SectionListDialog::CreateSectionDialog(int row) {
+    const std::string text = m_logic.SectionText(row);
+    if (row < 0 || row >= m_logic.RowCount()) return nullptr;
+    return std::make_unique<SectionDialog>(text, CAbschnitteDlg::IsFirstSection(row), m_doc, this);
+}
+
+void SectionListDialog::EditSelected() {
+    if (auto dialog = CreateSectionDialog(m_list->SelectedRow())) dialog->exec();
+}
+
+void SectionListDialog::accept() {
+    auto& state = m_doc.State();
+    state.SetValue("ABSCHNITTE", m_logic.AbschnitteOnOk());
+    state.SetValue("STATGES", m_logic.StatgesOnOk(m_doc.Run()));
+    QDialog::accept();
+}
+
+}  // namespace nivora::app
