@@ -12,6 +12,7 @@
 #include "Commands.h"
 #include "DataFolder.h"
 #include "DiagramView.h"
+#include "DialogHooks.h"
 #include "MainFrame.h"
 #include "MessageBoxSink.h"
 #include "Printing.h"
@@ -83,6 +84,7 @@ bool CFooApp::InitInstance(const QStringList& arguments, int& exitCode) {
     m_context.settings.ReadFromStore(m_store);
 
     m_frame = std::make_unique<CMainFrame>(m_context);
+    InstallDialogs(*m_frame, m_context);
     QObject::connect(m_instance.get(), &SingleInstance::ActivationRequested, m_frame.get(), [this] {
         m_frame->setWindowState((m_frame->windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
         m_frame->show();

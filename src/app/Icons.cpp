@@ -166,18 +166,6 @@ const char* ThemeName(int command) {
 
 }  // namespace
 
-QIcon ProgramIcon() {
-    return Drawn([](QPainter& p) {
-        p.setPen(Qt::NoPen);
-        p.setBrush(QColor(30, 70, 130));
-        p.drawRoundedRect(0, 0, 32, 30, 6, 6);
-        p.setPen(QPen(QColor(250, 220, 80), 3));
-        p.drawLine(4, 10, 28, 10);  // the straightedge
-        p.setPen(QPen(Qt::white, 2.5));
-        p.drawPolyline(QPolygon({{3, 20}, {9, 16}, {14, 23}, {20, 14}, {25, 21}, {29, 18}}));
-    });
-}
-
 QIcon CommandIcon(int command) {
     const char* theme = ThemeName(command);
     return theme ? QIcon::fromTheme(QString::fromLatin1(theme), Fallback(command))

@@ -1,5 +1,5 @@
 #pragma once
-// The program's icon and the toolbar's images, drawn for this program; the
+// The toolbar's images, drawn for this program; the
 // desktop's icon theme is used where it has an image of the same meaning.
 #include <QIcon>
 
@@ -8,7 +8,6 @@ class QWidget;
 
 namespace nivora::app {
 
-QIcon ProgramIcon();
 QIcon CommandIcon(int command);
 // The submenu "Fahrbahnoberfläche": every entry shown, none offered.
 QMenu* RoadSurfaceMenu(QWidget* parent);

@@ -28,6 +28,7 @@
 #include "QtText.h"
 #include "StatusReadout.h"
 #include "WaitWindow.h"
+#include "dialogs/ProgramIcon.h"
 
 namespace nivora::app {
 
@@ -556,7 +557,7 @@ DiagramView* CMainFrame::OpenFile(const QString& path) {
     services.wait = &wait;
     services.appSettings = m_context.settings;
     services.maxFileBytes = qt::MaxMeasurementFileBytes();
-    std::unique_ptr<IFirstLoadDialog> firstLoad(firstLoadDialog ? firstLoadDialog(this) : nullptr);
+    std::unique_ptr<IFirstLoadDialog> firstLoad = firstLoadDialog ? firstLoadDialog(this) : nullptr;
     services.firstLoad = firstLoad.get();
     const auto result = document->doc.OpenFile(qt::ToCp1252(path), services);
     wait.Close();

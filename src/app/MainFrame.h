@@ -56,7 +56,7 @@ class CMainFrame final : public QMainWindow {
     std::function<std::unique_ptr<QDialog>(DiagramView&, int command)> makeDialog;
     std::function<void(DiagramView&, int areaIndex)> excludedAreaDialog;
     std::function<void(QWidget*)> aboutDialog;
-    std::function<IFirstLoadDialog*(QWidget*)> firstLoadDialog;
+    std::function<std::unique_ptr<IFirstLoadDialog>(QWidget*)> firstLoadDialog;
 
   protected:
     bool event(QEvent* event) override;

@@ -248,3 +248,26 @@ TEST_F(MainFrameTest, PrintingDiagramAndEvaluationPagesToPdf) {
 
 }  // namespace
 }  // namespace nivora::app
+
+#include "DialogHooks.h"
+#include "dialogs/AuswertungDlg.h"
+#include "dialogs/SectionListDialog.h"
+
+namespace nivora::app {
+namespace {
+
+TEST_F(MainFrameTest, CommandsOpenTheirDialogs) {
+    auto frame = Frame();
+    InstallDialogs(*frame, context);
+    DiagramView* view = frame->OpenFile(kExample);
+    ASSERT_NE(view, nullptr);
+    auto sections = frame->makeDialog(*view, kSections);
+    EXPECT_NE(dynamic_cast<SectionListDialog*>(sections.get()), nullptr);
+    auto evaluation = frame->makeDialog(*view, kEvaluation);
+    ASSERT_NE(dynamic_cast<CAuswertungDlg*>(evaluation.get()), nullptr);
+    EXPECT_EQ(frame->makeDialog(*view, kZoomStep), nullptr);
+    EXPECT_NE(frame->firstLoadDialog(frame.get()), nullptr);
+}
+
+}  // namespace
+}  // namespace nivora::app
