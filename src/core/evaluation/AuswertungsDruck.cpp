@@ -1,9 +1,99 @@
 #include "evaluation/AuswertungsDruck.h"
 
-// Placeholder until the evaluation pages are drawn; keeps the print path linking.
-namespace nivora {
+#include "document/KeyEncodings.h"
+#include "document/NivoraDoc.h"
+#include "evaluation/AuswertungsFormular.h"
+#include "evaluation/AuswertungsSeiten.h"
+#include "text/TextUtil.h"
+#include "view/FooterLine.h"
+#include "view/PlotPageFrame.h"
 
-void DrawEvaluationPage(IDrawingSurface&, const CAuswertungsSeiten&, int, const SurfaceRect&,
-                        const CNivoraDoc&, const CTextTabelle&, CivilDate) {}
+namespace nivora {
+namespace {
+
+bool IsMarker(const std::string& line) { return line.compare(0, 3, "FF ") == 0; }
+
+std::vector<std::string> SplitAtBF(const std::string& text) {
+    std::vector<std::string> out;
+    std::size_t pos = 0;
+    for (;;) {
+        const auto end = text.find('\xBF', pos);
+        out.push_back(text.substr(pos, end == std::string::npos ? std::string::npos : end - pos));
+        if (end == std::string::npos) return out;
+        pos = end + 1;
+    }
+}
+
+auswertung::PageData Collect(EvaluationPageLines found, const CAuswertungsSeiten& pages, int page,
+                             const CNivoraDoc& doc) {
+    auswertung::PageData d;
+    d.items = std::move(found.items);
+    d.lines = std::move(found.lines);
+    const CZi4Verwaltung& z = doc.State();
+    d.fields = SplitAtBF(BracketGroup(z.GetValue("KOPFFUSSDATEN", ""), 1));
+    z.GetManuVonBis(d.rangeFrom, d.rangeTo);
+    const std::string statistics = z.GetValue("STATGES", "-||-");
+    d.runMeanSpeed = text::GetCharField(statistics, '|', 0);
+    d.runVarK = text::GetCharField(statistics, '|', 2);
+    d.lengthScale = z.GetLengthScale();
+    d.currency = doc.Exceedances().GetCurrency();
+    const CEinstellungen& s = z.Settings();
+    d.nrAusWertung = s.nrAusWertung;
+    d.showVarK = s.VarKAnzeigen();
+    d.numbering = s.NummerierungAn();
+    d.manySpeeds = doc.Run().SpeedCount() > 5;
+    // The job ends with the report's last page.
+    d.lastPage = page == pages.GetPageCount();
+    return d;
+}
+
+}  // namespace
+
+std::optional<EvaluationPageLines> FindEvaluationPage(const CAuswertungsSeiten& pages, int page) {
+    const auto& lines = pages.Lines();
+    std::size_t first = 0;
+    int completed = 0;
+    for (std::size_t i = 0; i < lines.size() && lines[i] != "ENDE"; ++i) {
+        if (!IsMarker(lines[i])) continue;
+        if (++completed == page) {
+            EvaluationPageLines out;
+            out.items = ReadMarkerLine(lines[i]);
+            out.lines.assign(lines.begin() + static_cast<std::ptrdiff_t>(first),
+                             lines.begin() + static_cast<std::ptrdiff_t>(i));
+            return out;
+        }
+        first = i + 1;
+    }
+    return std::nullopt;
+}
+
+void DrawEvaluationPage(IDrawingSurface& dc, const CAuswertungsSeiten& pages, int page,
+                        const SurfaceRect& printRect, const CNivoraDoc& doc, const CTextTabelle&,
+                        CivilDate) {
+    auto found = FindEvaluationPage(pages, page);
+    if (!found) return;
+    const auswertung::PageData data = Collect(std::move(*found), pages, page, doc);
+
+    const int32_t fl = printRect.left + 2000, fr = printRect.right - 1000;
+    const int32_t ft = printRect.top - 3000, fb = printRect.top - 28500;
+    const int32_t noticeLeft = printRect.left + 800, noticeRight = printRect.right - 1400;
+    const int32_t noticeTop = printRect.top - 300;
+    DrawNoticeBlock(
+        dc, {noticeLeft, noticeTop, noticeRight, noticeTop - (noticeRight - noticeLeft) / 6});
+    dc.Rectangle({fl, ft, fr, fb});
+    DrawFooterLine(dc, {fl, fb}, false, FooterAlign::LeftTurned);
+
+    dc.SaveState();
+    dc.SetBackgroundMode(BackgroundMode::Transparent);
+    dc.SelectPen({false, 10, 0x00000000});
+    auswertung::FormPen pen(dc, ft);
+    const auswertung::Columns columns(fl, fr, data.numbering);
+    auswertung::DrawHeaderForm(pen, columns, data);
+    auswertung::DrawTableHeader(pen, columns, data);
+    auswertung::DrawFormValues(pen, columns, data);
+    auswertung::DrawRows(pen, columns, data);
+    auswertung::DrawSumsAndSignatures(pen, columns, data);
+    dc.RestoreState();
+}
 
 }  // namespace nivora

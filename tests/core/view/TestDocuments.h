@@ -4,6 +4,7 @@
 // whose page headers differ.
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "core/TestSupport.h"
 #include "core/measurement/Pm02Builder.h"
@@ -70,11 +71,18 @@ inline std::string StreetListRun() {
     return Crlf({"Strasse:  B 27", "Start-Km: 12,300  ", "0,0000 1,5", "0.0010\t-2", "0,002"});
 }
 
-// "Datum:" list (code 1003): labelled header entries.
-inline std::string DatumListRun() {
-    return Crlf({"Datum: 14.05.2024 Zeit: 09:12:33", "Pruefer: Haag", "Strasse: K 7031", "x", "x",
-                 "Station;H\xF6he;Geschw;Kommentar;Breite;Grenze", "0;1,5;4,0;;3,50;4,0",
-                 "5;2,5;4,2;Riss;3,50;4,0", "10;0,5;4,4;;3,50;4,0"});
+// "Datum:" list (code 1003): labelled header entries; every sample has a
+// speed, stations every 5 m.
+inline std::string DatumListRun(int samples = 3) {
+    std::vector<std::string> lines = {"Datum: 14.05.2024 Zeit: 09:12:33",
+                                      "Pruefer: Haag",
+                                      "Strasse: K 7031",
+                                      "x",
+                                      "x",
+                                      "Station;H\xF6he;Geschw;Kommentar;Breite;Grenze"};
+    for (int i = 0; i < samples; ++i)
+        lines.push_back(std::to_string(i * 5) + ";1,5;4," + std::to_string(i % 10) + ";;3,50;4,0");
+    return Crlf(lines);
 }
 
 // PM01BS02 (code 1002) with its closing mark.

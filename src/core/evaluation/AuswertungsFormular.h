@@ -1,0 +1,108 @@
+#pragma once
+// The pieces of an evaluation page: its inputs gathered once, a pen that
+// writes in the page's fonts at distances under the form's top, and the two
+// halves of the form (header form; table with sums and signatures).
+#include <cstdint>
+#include <map>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "view/DrawingSurface.h"
+
+namespace nivora::auswertung {
+
+// Everything a page prints, from its marker line, its content lines and the run.
+struct PageData {
+    std::map<std::string, std::string> items;
+    std::vector<std::string> lines;   // content lines
+    std::vector<std::string> fields;  // header and footer text fields
+    int32_t rangeFrom = 0, rangeTo = 0;
+    std::string runMeanSpeed, runVarK;  // of the whole run
+    int lengthScale = 400;
+    std::string currency;
+    std::string nrAusWertung;
+    bool showVarK = true;
+    bool numbering = false;
+    bool manySpeeds = false;  // more than five selected samples with a speed
+    bool lastPage = false;
+
+    std::string Item(const std::string& key) const;
+    int32_t ItemInt(const std::string& key) const;
+    double ItemNumber(const std::string& key) const;
+    bool Flag(const std::string& key) const { return Item(key) == "1"; }
+    std::string Field(int n) const;
+
+    bool NoEvaluation() const { return Flag("KEINE_AUSWERTUNG"); }
+    bool DeductionPossible() const {
+        return ItemNumber("PREIS") > 0.0001 && ItemNumber("FAKTORK") > 0.0001;
+    }
+    bool SectionEnd() const { return Flag("UNTERSCHRIFT"); }
+};
+
+enum class FormFont { Title, Label, Value, Emphasis };
+FontSpec FontOf(FormFont f);
+
+// Horizontal positions of the form.
+struct Columns {
+    explicit Columns(int32_t fl, int32_t fr, bool numbering);
+    int32_t fl, fr;
+    int32_t label1, value1, client, divider, label2, contractor, value2, rightLabel, rightValue;
+    // The table: station column, then p, p² and v of 1500 each, then remarks.
+    int32_t station, p, p2, v, remark;
+};
+
+class FormPen {
+  public:
+    FormPen(IDrawingSurface& dc, int32_t ft) : m_dc(dc), m_ft(ft) {}
+
+    int32_t Y(int32_t under) const { return m_ft - under; }
+    IDrawingSurface& Dc() { return m_dc; }
+
+    // A text with its top at the point, aligned left, right or centred on x.
+    void Text(FormFont f, int32_t x, int32_t under, std::string_view text, HAlign h = HAlign::Left);
+    // The same, cut with "..." so that it ends before limitX: texts that users
+    // typed must not run over the form's lines.
+    void Fitted(FormFont f, int32_t x, int32_t under, std::string_view text, int32_t limitX);
+    void Wide(FormFont f, int32_t x, int32_t under, std::u16string_view text);
+    // Centred horizontally and vertically in a box, one line.
+    void Centred(FormFont f, int32_t x1, int32_t x2, int32_t under1, int32_t under2,
+                 std::string_view text);
+    // On an opaque white background, so that the column lines do not cross it.
+    void Opaque(FormFont f, int32_t x, int32_t under, std::string_view text);
+    int32_t Width(FormFont f, std::string_view text);
+
+    void HLine(int32_t x1, int32_t x2, int32_t under);
+    void VLine(int32_t x, int32_t under1, int32_t under2);
+    // Black bars 50 thick centred on the box's sides, and on an inner line.
+    void BoldFrame(int32_t x1, int32_t x2, int32_t under1, int32_t under2, int32_t barUnder = -1);
+
+  private:
+    void Use(FormFont f, HAlign h);
+
+    IDrawingSurface& m_dc;
+    int32_t m_ft;
+    bool m_haveFont = false;
+    FormFont m_font = FormFont::Label;
+    bool m_haveAlign = false;
+    HAlign m_align = HAlign::Left;
+};
+
+// Windows-1252 bytes as UTF-16.
+std::u16string WideText(std::string_view cp1252);
+// A station as "Station 1,2345 km", a length as "1,2345" (decimetres / 10000).
+std::string StationText(int32_t station);
+std::string LengthText(int32_t from, int32_t to);
+// "%.Nf" with a decimal comma.
+std::string CommaFixed(double value, int decimals);
+
+// In the order they are drawn: title rows, lines and labels of the header
+// form; the table header; the values of the header form; the rows; the sum
+// row, the totals of the run on its last page and the signature block.
+void DrawHeaderForm(FormPen& pen, const Columns& c, const PageData& d);
+void DrawTableHeader(FormPen& pen, const Columns& c, const PageData& d);
+void DrawFormValues(FormPen& pen, const Columns& c, const PageData& d);
+void DrawRows(FormPen& pen, const Columns& c, const PageData& d);
+void DrawSumsAndSignatures(FormPen& pen, const Columns& c, const PageData& d);
+
+}  // namespace nivora::auswertung

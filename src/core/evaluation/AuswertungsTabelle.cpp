@@ -1,0 +1,182 @@
+// The table of an evaluation page: its header, the rows of exceedances and
+// excluded areas, the sum row, the totals of the run and the signatures.
+#include <utility>
+
+#include "evaluation/AuswertungsFormular.h"
+#include "evaluation/AuswertungsSeiten.h"
+#include "text/Number.h"
+#include "text/TextUtil.h"
+
+namespace nivora::auswertung {
+namespace {
+
+constexpr int32_t kRowsTop = 11900;
+constexpr int32_t kRowsHeight = CAuswertungsSeiten::kPageBudget;  // the page fill's budget
+constexpr int32_t kSumRow = kRowsTop + kRowsHeight;               // 20500
+constexpr int32_t kTotalsRow = kSumRow + 500;
+
+std::string Group(const std::string& line, int n) {
+    return text::GetBetween(line, "<<<", ">>>", n);
+}
+
+// Up to three lines of a remark: the text before the print flag, split at
+// its line breaks. Longer remarks print their first three lines.
+std::vector<std::string> RemarkLines(const std::string& field) {
+    const std::string remark = field.substr(0, field.find('\xBF'));
+    std::vector<std::string> lines;
+    std::size_t pos = 0;
+    while (lines.size() < 3) {
+        const auto br = remark.find("{{CRLF}}", pos);
+        lines.push_back(remark.substr(pos, br == std::string::npos ? std::string::npos : br - pos));
+        if (br == std::string::npos) break;
+        pos = br + 8;
+    }
+    return lines;
+}
+
+void DrawRow(FormPen& p, const Columns& c, const PageData& d, const std::string& line,
+             int32_t top) {
+    const std::string first = Group(line, 0);
+    const auto field = [&first](int n) { return text::GetCharField(first, '|', n); };
+    const bool area = text::Contains(line, "{{BOK}}");
+    const auto station = [&](const std::string& f) {
+        return CommaFixed(text::ToInt(f) / 10000.0, 4);
+    };
+    const FormFont v = FormFont::Value;
+    const int32_t under = top + 50;
+    p.Text(v, c.station, under, station(field(0)));
+    if (area) {
+        p.Text(v, c.station + 1300, under, " - " + station(field(5)));
+        for (const int32_t col : {c.p, c.p2, c.v})
+            p.Text(v, col + 750, under, "----", HAlign::Centre);
+    } else {
+        if (d.numbering)
+            p.Text(v, c.fl + 600, under, text::GetCharField(Group(line, 1), '|', 2), HAlign::Right);
+        p.Text(v, c.p + 750, under, field(1), HAlign::Centre);
+        p.Text(v, c.p2 + 750, under, field(2), HAlign::Centre);
+        const std::string speed = field(6);
+        if (!(text::ReadNumber(speed) < 0)) p.Text(v, c.v + 750, under, speed, HAlign::Centre);
+    }
+    const auto remark = RemarkLines(field(3));
+    for (std::size_t i = 0; i < remark.size(); ++i)
+        p.Fitted(v, c.remark + 300, under + 400 * static_cast<int32_t>(i), remark[i], c.fr - 100);
+    if (!area && field(4) == "0") p.HLine(c.fl + 200, c.remark - 200, top + 250);
+}
+
+void DrawTotals(FormPen& p, const Columns& c, const PageData& d) {
+    p.Text(FormFont::Title, c.label1, kTotalsRow + 51, "Gesamtstrecke:");
+    std::u16string sums;
+    const int32_t total = d.ItemInt("SUMMEPQGES");
+    if (total >= 0) sums += u"\u2211 p\u00B2 [mm]: " + WideText(std::to_string(total)) + u"       ";
+    sums += u"\u2211 Abz\u00FCge [" + WideText(d.currency) + u"]: " + WideText(d.Item("ABZUGGES")) +
+            u"       ";
+    p.Wide(FormFont::Value, c.p + 100, kTotalsRow + 51, sums);
+    const int32_t statsX = c.p + 8010;
+    p.Wide(FormFont::Value, statsX, kTotalsRow + 51,
+           u"v [km/h]: " + WideText(d.runMeanSpeed) + u"       VarK [%]: " + WideText(d.runVarK));
+    p.Wide(FormFont::Value, statsX, kTotalsRow + 51, u"\u00AF");  // over the "v"
+    p.BoldFrame(c.fl, c.fr, kTotalsRow, kTotalsRow + 500);
+}
+
+void DrawSignatures(FormPen& p, const Columns& c, const PageData& d, int32_t top) {
+    const int32_t dateX = c.fl + 14200;
+    static const std::pair<const char*, int> kBlocks[3] = {
+        {"Pr\xFC"
+         "fung durchgef\xFChrt, Institution:",
+         16},
+        {"F\xFCr den Auftragnehmer:", 18},
+        {"F\xFCr den Auftraggeber:", 20},
+    };
+    int32_t under = top + 51;
+    for (int i = 0; i < 3; ++i) {
+        if (i > 0) under += 750;
+        p.Text(FormFont::Label, c.label1, under, kBlocks[i].first);
+        p.Text(FormFont::Label, dateX, under, "Datum:");
+        under += 500;
+        const int name = kBlocks[i].second;
+        p.Fitted(FormFont::Value, c.label1, under, d.Field(name), dateX - 100);
+        p.Fitted(FormFont::Value, dateX, under, d.Field(name + 1), c.fr - 100);
+    }
+}
+
+}  // namespace
+
+void DrawTableHeader(FormPen& p, const Columns& c, const PageData& d) {
+    const FormFont l = FormFont::Label;
+    p.Centred(l, c.p, c.remark, 9900, 10400,
+              "\xDC"
+              "berschreitung");
+    p.VLine(c.p, 9900, 11400);
+    p.VLine(c.remark, 9900, 11400);
+    p.HLine(c.p, c.remark, 10400);
+    p.VLine(c.p2, 10400, 11400);
+    p.VLine(c.v, 10400, 11400);
+    p.Centred(l, c.p, c.p2, 10400, 10900, "p");
+    p.Centred(l, c.p2, c.v, 10400, 10900, "p\xB2");
+    p.Centred(l, c.v, c.remark, 10400, 10900, "v");
+    p.Centred(l, c.v, c.fr, 10400, 10900, "Bemerkungen");
+    p.Centred(l, c.p, c.p2, 10900, 11400, "[mm]");
+    p.Centred(l, c.p2, c.v, 10900, 11400, "[mm]");
+    p.Centred(l, c.v, c.remark, 10900, 11400, "[km/h]");
+    p.Text(l, c.station, 10451, "Station");
+    p.Text(l, c.station, 10951, "[km]");
+    if (d.numbering) {
+        p.Text(l, c.fl + 200, 10451, "lfd.");
+        p.Text(l, c.fl + 200, 10951, "Nr.");
+        p.VLine(c.station - 100, 9900, 11400);
+    }
+    p.HLine(c.fl, c.fr, 11400);
+    if (d.ItemInt("SUMMEPQ_UEBERTRAG") >= 0)
+        p.Text(l, c.label1, 11400 + (500 - FontOf(l).height) / 2,
+               "\xDC"
+               "bertrag p\xB2:");
+}
+
+void DrawRows(FormPen& p, const Columns& c, const PageData& d) {
+    for (const int32_t x : {c.p, c.p2, c.v, c.remark}) p.VLine(x, kRowsTop, kSumRow);
+    if (d.numbering) p.VLine(c.station - 100, kRowsTop, kSumRow);
+    p.HLine(c.fl, c.fr, kRowsTop);
+    if (d.NoEvaluation()) {
+        p.Opaque(FormFont::Value, c.fl + 5000, kRowsTop + 1500,
+                 "Es erfolgt keine Auswertung f\xFCr diesen Abschnitt.");
+        return;
+    }
+    if (d.Flag("KEINE_UEBERSCHREITUNGSZEILEN")) {
+        p.Opaque(FormFont::Value, c.fl + 3400, kRowsTop + 1500,
+                 "Die  Messung  ergab  keine  \xDC"
+                 "berschreitungen f\xFCr diesen Abschnitt.");
+        return;
+    }
+    int32_t used = 0;
+    for (const std::string& line : d.lines) {
+        const int32_t height = CAuswertungsSeiten::RowHeight(line);
+        // The page fill never gives more; lines made otherwise stop at the sum row.
+        if (used + height > kRowsHeight) break;
+        DrawRow(p, c, d, line, kRowsTop + used);
+        used += height;
+    }
+}
+
+void DrawSumsAndSignatures(FormPen& p, const Columns& c, const PageData& d) {
+    p.HLine(c.fl, c.fr, kSumRow);
+    p.VLine(c.p2, kSumRow, kSumRow + 500);
+    p.VLine(c.v, kSumRow, kSumRow + 500);
+    p.Text(FormFont::Label, c.label1, kSumRow + 51,
+           d.SectionEnd() ? "Teilstrecke Summe p\xB2:" : "Zwischensumme p\xB2:");
+    const int32_t sum = d.ItemInt("SUMMEPQ");
+    if (sum >= 0 && !d.NoEvaluation())
+        p.Text(FormFont::Value, c.p2 + 750, kSumRow + 51, std::to_string(sum), HAlign::Centre);
+    if (d.SectionEnd() && !d.NoEvaluation() && d.DeductionPossible()) {
+        p.Text(FormFont::Label, c.v + 300, kSumRow + 51, "Abzug [" + d.currency + "]: ");
+        p.Text(FormFont::Value, c.v + 2600, kSumRow + 51, d.Item("ABZUG"));
+    }
+    p.HLine(c.fl, c.fr, kTotalsRow);
+    int32_t next = kTotalsRow;
+    if (d.lastPage) {
+        DrawTotals(p, c, d);
+        next += 500;
+    }
+    if (d.SectionEnd()) DrawSignatures(p, c, d, next);
+}
+
+}  // namespace nivora::auswertung
