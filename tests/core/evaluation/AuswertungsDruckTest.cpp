@@ -379,7 +379,9 @@ TEST_F(EvaluationPageTest, AttachmentNumberBySectionAndPage) {
     const auto single = Draw(doc, Input({Section(0, 12000)}), {Row(1000, 5, true)});
     EXPECT_EQ(CentredIn(single, "4").size(), 1u);
     for (const Record& r : single.Of(Op::TextCentred))
-        if (r.text == "4") EXPECT_EQ(r.state.font, (FontSpec{"Arial", 350, 500, true, 1, 1}));
+        if (r.text == "4") {
+            EXPECT_EQ(r.state.font, (FontSpec{"Arial", 350, 500, true, 1, 1}));
+        }
 }
 
 TEST_F(EvaluationPageTest, RangeAndSectionValues) {
@@ -640,7 +642,9 @@ TEST_F(EvaluationPageTest, SumRowWithDeduction) {
         if (c.sum) expected.push_back(c.sum);
         if (c.deduction) expected.push_back("656.25");
         EXPECT_EQ(values, expected);
-        if (c.sum) EXPECT_EQ(Where(s, c.sum).back(), ValueAt(kP2 + 750, 20551, HAlign::Centre));
+        if (c.sum) {
+            EXPECT_EQ(Where(s, c.sum).back(), ValueAt(kP2 + 750, 20551, HAlign::Centre));
+        }
         EXPECT_EQ(Where(s, "Abzug [EUR]: ").size(), c.deduction ? 1u : 0u);
         if (c.deduction) {
             EXPECT_EQ(Where(s, "Abzug [EUR]: "), One(LabelAt(kV + 300, 20551)));
