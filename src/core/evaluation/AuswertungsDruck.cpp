@@ -81,7 +81,9 @@ void DrawEvaluationPage(IDrawingSurface& dc, const CAuswertungsSeiten& pages, in
     DrawNoticeBlock(
         dc, {noticeLeft, noticeTop, noticeRight, noticeTop - (noticeRight - noticeLeft) / 6});
     dc.Rectangle({fl, ft, fr, fb});
-    DrawFooterLine(dc, {fl, fb}, false, FooterAlign::LeftTurned);
+    // The footer reads downward along the form's left edge and ends at its foot:
+    // started there, it would run off the sheet below the form.
+    DrawFooterLine(dc, {fl, fb}, false, FooterAlign::RightTurned);
 
     dc.SaveState();
     dc.SetBackgroundMode(BackgroundMode::Transparent);

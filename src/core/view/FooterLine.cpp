@@ -19,14 +19,15 @@ void DrawFooterLine(IDrawingSurface& dc, SurfacePoint at, bool severalLines, Foo
     font.face = "Courier New";
     font.height = 200;
     font.weight = 400;
-    font.escapement = align == FooterAlign::LeftTurned ? 2700 : 900;
+    const bool turned = align == FooterAlign::LeftTurned || align == FooterAlign::RightTurned;
+    font.escapement = turned ? 2700 : 900;
     font.orientation = font.escapement;
     dc.SelectFont(font);
     dc.SetTextColour(0x000000);
     dc.SetBackgroundMode(BackgroundMode::Transparent);
     HAlign h = HAlign::Left;
     if (align == FooterAlign::Centre) h = HAlign::Centre;
-    if (align == FooterAlign::Right) h = HAlign::Right;
+    if (align == FooterAlign::Right || align == FooterAlign::RightTurned) h = HAlign::Right;
     dc.SetTextAlign(h, VAlign::Baseline);
     if (!severalLines) {
         dc.TextOut({at.x - 60, at.y}, FooterText());

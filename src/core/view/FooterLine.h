@@ -8,7 +8,9 @@
 
 namespace nivora {
 
-enum class FooterAlign { Left = 0, Centre = 1, Right = 2, LeftTurned = 3 };
+// LeftTurned reads downward from the point; RightTurned reads downward too but
+// ends at the point, so that a footer at the foot of a page stays on it.
+enum class FooterAlign { Left = 0, Centre = 1, Right = 2, LeftTurned = 3, RightTurned = 4 };
 
 // The single line, and the lines of the several-lines form.
 std::string FooterText();

@@ -229,6 +229,7 @@ TEST_F(EvaluationPageTest, NoticeBlockFormFrameAndFooterThenTheFormsState) {
     EXPECT_EQ(recs[frame].state.pen, before.pen);  // the frame takes the current pen
     EXPECT_EQ(recs[footer].points[0], (SurfacePoint{2000 - 60, -28500}));
     EXPECT_EQ(recs[footer].state.font.escapement, 2700);
+    EXPECT_EQ(recs[footer].state.hAlign, HAlign::Right);  // ends at the form's foot
     // Everything after them is drawn transparent with the black pen of width 10.
     int texts = 0;
     for (std::size_t i = footer + 1; i < recs.size(); ++i) {

@@ -39,6 +39,7 @@ TEST(FooterLine, SingleAndSeveralLines) {
     const Case cases[] = {
         {false, FooterAlign::Centre, 900, HAlign::Centre, {{940, -500}}},
         {false, FooterAlign::LeftTurned, 2700, HAlign::Left, {{940, -500}}},
+        {false, FooterAlign::RightTurned, 2700, HAlign::Right, {{940, -500}}},
         {true, FooterAlign::Right, 900, HAlign::Right, {{940, -500}, {1140, -500}, {1340, -500}}},
     };
     for (const auto& c : cases) {
