@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "core/TestSupport.h"
+#include "core/evaluation/ReportInput.h"
 #include "core/view/TestDocuments.h"
 #include "evaluation/AuswertungsDruck.h"
 #include "evaluation/AuswertungsSeiten.h"
@@ -95,40 +96,9 @@ std::vector<SurfaceRect> Bars(const RecordingSurface& s) {
 
 std::vector<Placed> One(Placed p) { return {std::move(p)}; }
 
-// Report input written by hand: sections and exceedance lines.
-AuswertungsAbschnitt Section(int32_t from, int32_t to, double k = 0.6, double price = 12.5) {
-    AuswertungsAbschnitt s;
-    s.from = from;
-    s.to = to;
-    s.width = 350;
-    s.limit = 40;
-    s.factorK = k;
-    s.unitPrice = price;
-    return s;
-}
-
-std::string Row(int32_t station, int p, bool counted, const std::string& remark = "",
-                const char* speed = "12.3") {
-    return "<<<" + std::to_string(station) + "|" + std::to_string(p) + "|" + std::to_string(p * p) +
-           "|" + remark + "|" + (counted ? "1" : "0") + "||" + speed + ">>>";
-}
-
-AuswertungsEingabe Input(std::vector<AuswertungsAbschnitt> sections,
-                         std::vector<AuswertungsBereich> areas = {}) {
-    AuswertungsEingabe in;
-    in.sections = std::move(sections);
-    const auto copy = in.sections;
-    in.sectionNumberAndWidth = [copy](int32_t station) {
-        for (std::size_t i = 0; i < copy.size(); ++i) {
-            const auto& s = copy[i];
-            if (std::min(s.from, s.to) <= station && station < std::max(s.from, s.to))
-                return std::pair<int, int>{static_cast<int>(i) + 1, s.width};
-        }
-        return std::pair<int, int>{0, 0};
-    };
-    in.excludedAreas = std::move(areas);
-    return in;
-}
+using test::Input;
+using test::Row;
+using test::Section;
 
 class EvaluationPageTest : public ::testing::Test {
   protected:
