@@ -271,3 +271,66 @@ TEST_F(MainFrameTest, CommandsOpenTheirDialogs) {
 
 }  // namespace
 }  // namespace nivora::app
+
+#include <QKeyEvent>
+#include <QTimer>
+
+namespace nivora::app {
+namespace {
+
+// Closes the modal dialog that opens next, once it has shown itself.
+void CloseNextModal(std::function<void(QWidget*)> check) {
+    QTimer::singleShot(300, [check] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            check(modal);
+            modal->close();
+        }
+    });
+}
+
+TEST_F(MainFrameTest, PreviewsInTheirOrientation) {
+    auto frame = Frame();
+    DiagramView* view = frame->OpenFile(kExample);
+    ASSERT_NE(view, nullptr);
+    view->viewport()->repaint();
+    struct Case {
+        int command;
+        QPageLayout::Orientation orientation;
+        bool evaluation;
+    };
+    for (const Case c : {Case{kPreviewEvaluation, QPageLayout::Portrait, true},
+                         Case{kPreviewDiagram, QPageLayout::Landscape, false}}) {
+        bool shown = false;
+        CloseNextModal([&](QWidget* modal) { shown = modal->windowTitle() == "Seitenansicht"; });
+        RunPrintCommand(*view, c.command, frame.get());
+        EXPECT_TRUE(shown) << c.command;
+        EXPECT_EQ(printer.pageLayout().orientation(), c.orientation) << c.command;
+        EXPECT_EQ(view->Model().EvaluationMode(), c.evaluation);
+        EXPECT_FALSE(context.printing);
+    }
+}
+
+TEST_F(MainFrameTest, KeysPageAndZoom) {
+    auto frame = Frame();
+    DiagramView* view = frame->OpenFile(QStringLiteral(NIVORA_EXAMPLES_DIR "/B27_pm01bs02.dat"));
+    ASSERT_NE(view, nullptr);
+    view->viewport()->repaint();
+    ASSERT_GT(view->Model().PageCount(), 1);
+    frame->Execute(kPageForwardKey);
+    EXPECT_EQ(view->Model().CurrentPage(), 2);
+    frame->Execute(kPageBackKey);
+    EXPECT_EQ(view->Model().CurrentPage(), 1);
+    QKeyEvent plus(QEvent::KeyPress, Qt::Key_Plus, Qt::NoModifier, QStringLiteral("+"));
+    QApplication::sendEvent(view, &plus);
+    EXPECT_EQ(view->Model().ZoomLevel(), 3);
+    QKeyEvent minus(QEvent::KeyPress, Qt::Key_Minus, Qt::KeypadModifier, QStringLiteral("-"));
+    QApplication::sendEvent(view, &minus);
+    QApplication::sendEvent(view, &minus);
+    EXPECT_EQ(view->Model().ZoomLevel(), 5);
+    frame->Execute(kToggleGrid);
+    EXPECT_TRUE(frame->Action(kToggleGrid)->isChecked());
+    EXPECT_TRUE(view->Model().Grid2m());
+}
+
+}  // namespace
+}  // namespace nivora::app
