@@ -110,8 +110,14 @@ void DiagramView::mousePressEvent(QMouseEvent* event) {
 
 void DiagramView::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Control) m_rightCtrlOnly = event->nativeVirtualKey() == kControlR;
-    if (event->key() == Qt::Key_Plus) Execute(-1);
-    if (event->key() == Qt::Key_Minus) Execute(-2);
+    if (event->key() == Qt::Key_Plus || event->key() == Qt::Key_Minus) {
+        if (event->key() == Qt::Key_Plus)
+            m_model.ZoomIn();
+        else
+            m_model.ZoomOut();
+        UpdateScrollSizes();
+        viewport()->update();
+    }
     QAbstractScrollArea::keyPressEvent(event);
 }
 
@@ -122,14 +128,6 @@ void DiagramView::keyReleaseEvent(QKeyEvent* event) {
 
 bool DiagramView::Execute(int command) {
     switch (command) {
-        case -1:
-            m_model.ZoomIn();
-            UpdateScrollSizes();
-            break;
-        case -2:
-            m_model.ZoomOut();
-            UpdateScrollSizes();
-            break;
         case kPageBack:
         case kPageBackKey:
             m_model.PageBack();

@@ -185,7 +185,7 @@ void CMainFrame::BuildActions() {
     MakeAction(kRepositionBars, QStringLiteral("Repositioniere Menüleisten"))->setEnabled(true);
 }
 
-QMenu* CMainFrame::BuildNoDocumentMenus() {
+void CMainFrame::BuildNoDocumentMenus() {
     auto* file = new QMenu(QStringLiteral("&Datei"), this);
     file->addAction(Action(kOpen));
     file->addSeparator();
@@ -205,7 +205,6 @@ QMenu* CMainFrame::BuildNoDocumentMenus() {
     auto* help = new QMenu(QStringLiteral("&?"), this);
     help->addAction(Action(kAbout));
     m_menus128 = {file, view, help};
-    return file;
 }
 
 void CMainFrame::BuildDocumentMenus() {

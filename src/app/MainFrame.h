@@ -67,7 +67,7 @@ class CMainFrame final : public QMainWindow {
   private:
     QAction* MakeAction(int command, const QString& text, const QString& shortcutText = {});
     void BuildActions();
-    QMenu* BuildNoDocumentMenus();
+    void BuildNoDocumentMenus();
     void BuildDocumentMenus();
     void BuildToolBar();
     void BuildStatusBar();

@@ -227,8 +227,6 @@ TEST(StripItems, TwoMetreBands) {
         auto& s = f.Draw();
         const auto bands = Rects(s, c.strip, strip::kLightGrey);
         ASSERT_GT(bands.size(), 20u);
-        const CAchse& x = f.view.StationAxis();  // the last strip's axis
-        (void)x;
         const int32_t start = f.view.StripRegistry().At(c.strip).leftStation;
         const int32_t end = f.view.StripRegistry().At(c.strip).rightStation;
         auto X = [&](int32_t st) {

@@ -123,7 +123,6 @@ TEST(StripTexts, FreeTextBoxesFillThreeRowsThenRowZero) {
     EXPECT_EQ(polys[3][0], (SurfacePoint{12600, -1600}));  // raised to the box's left edge
     EXPECT_EQ(polys[3][2], (SurfacePoint{12600, -1600}));
     EXPECT_EQ(f.view.TextBoxes().NextFree(1), 12500);  // set back before the fourth box
-    (void)y0;
 }
 
 TEST(StripTexts, BoxesInRunOrderStarTextsFirst) {
