@@ -44,6 +44,13 @@ enum Command : int {
     kStateFileInEditor = 32806,
     kResetColumnWidths = 30002,
     kRoadSurfaceFirst = 1500,
+    // Finding one's way in long runs.
+    kFirstPage = 33401,
+    kLastPage = 33402,
+    kGoToStation = 33403,
+    kNextExceedance = 33404,
+    kPreviousExceedance = 33405,
+    kOverviewBar = 33406,
 };
 
 // The status-bar prompt of a command (first line of its string), empty when it has none.

@@ -10,6 +10,7 @@
 
 #include "AppContext.h"
 #include "Commands.h"
+#include "OverviewBar.h"
 #include "QtPainterSurface.h"
 #include "QtText.h"
 #include "document/NivoraDoc.h"
@@ -33,6 +34,10 @@ DiagramView::DiagramView(std::shared_ptr<OpenDocument> document, AppContext& con
     p.setColor(QPalette::Window, Qt::white);
     viewport()->setPalette(p);
     m_model.OnInitialUpdate(m_context.store);
+    m_model.ComputePages();  // the page count is known before the first drawing
+    m_overview = new OverviewBar(m_document->doc, m_model, this);
+    m_overview->pageClicked = [this](int page) { GoToPage(page); };
+    SetOverviewVisible(true);
     UpdateScrollSizes();
 }
 
@@ -59,20 +64,25 @@ void DiagramView::paintEvent(QPaintEvent*) {
     QPainter painter(viewport());
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
-    qt::QtPainterSurface surface(painter, logicalDpiX(), logicalDpiY());
-    const double px = PixelsPerUnit();
-    // The scroll position as the window origin: the logical point at the top left.
-    surface.SetWindowOrigin({static_cast<int32_t>(horizontalScrollBar()->value() / px),
-                             static_cast<int32_t>(-verticalScrollBar()->value() / px)});
     const bool printing = m_context.printing;
-    if (!printing) m_model.OnDraw(surface);
+    {
+        qt::QtPainterSurface surface(painter, logicalDpiX(), logicalDpiY());
+        const double px = PixelsPerUnit();
+        // The scroll position as the window origin: the logical point at the top left.
+        surface.SetWindowOrigin({static_cast<int32_t>(horizontalScrollBar()->value() / px),
+                                 static_cast<int32_t>(-verticalScrollBar()->value() / px)});
+        if (!printing) m_model.OnDraw(surface);
+    }
+    if (!printing) PaintHighlight(painter);
     emit TitleChanged(qt::FromCp1252(m_model.Title()));
+    NotifyPage();
 }
 
 void DiagramView::scrollContentsBy(int, int) { viewport()->update(); }
 
 void DiagramView::resizeEvent(QResizeEvent* event) {
     QAbstractScrollArea::resizeEvent(event);
+    LayoutOverview();
     UpdateScrollSizes();
 }
 
@@ -146,6 +156,17 @@ bool DiagramView::Execute(int command) {
         case kToggleGrid:
             m_model.ToggleGrid();
             break;
+        case kFirstPage:
+            GoToPage(1);
+            return true;
+        case kLastPage:
+            m_model.ComputePages();
+            GoToPage(m_model.PageCount());
+            return true;
+        case kNextExceedance:
+        case kPreviousExceedance:
+            StepExceedance(command == kNextExceedance);
+            return true;
         case kStateFileInEditor: {
             const QString path =
                 qt::FromCp1252(CNivoraDoc::StatePathFor(m_document->doc.FilePath())).left(259);
@@ -164,6 +185,7 @@ bool DiagramView::Execute(int command) {
             return false;
     }
     viewport()->update();
+    NotifyPage();
     return true;
 }
 

@@ -3,14 +3,19 @@
 // paged and clicked. Each window on a document has its own view model over
 // the shared document.
 #include <QAbstractScrollArea>
+#include <cstddef>
 #include <memory>
+#include <optional>
 
 #include "document/NivoraDoc.h"
 #include "view/NivoraView.h"
 
+class QPainter;
+
 namespace nivora::app {
 
 struct AppContext;
+class OverviewBar;
 
 // A document with the windows that show it.
 struct OpenDocument {
@@ -40,12 +45,35 @@ class DiagramView final : public QAbstractScrollArea {
     double PixelsPerUnit() const;
     void UpdateScrollSizes();
 
+    // Finding one's way: a page (held within the run), a typed station, the
+    // exceedances one after the other.
+    void GoToPage(int page);
+    enum class GoToResult { Invalid, OnPage, Outside };
+    // Shows the page holding the station and marks it as the newest clicked
+    // station; a station outside the run shows the nearest page instead.
+    GoToResult GoToStation(const QString& text);
+    bool HasExceedances() const;
+    // Shows the next (or previous) exceedance and highlights it on screen;
+    // false when there is none in that direction.
+    bool StepExceedance(bool forward);
+    // The exceedance highlighted on screen (an index in station order).
+    std::optional<std::size_t> HighlightedExceedance() const { return m_highlight; }
+    OverviewBar* Overview() const { return m_overview; }
+    void SetOverviewVisible(bool on);
+    bool OverviewVisible() const { return m_overviewVisible; }
+    // "Seite n von m".
+    QString PageText();
+
   signals:
     void TitleChanged(const QString& title);
     // The clicked stations changed; every window of the document redraws.
     void StationsChanged();
     void PrintRequested(int command);
     void ExcludedAreaClicked(int index);
+    // The page shown or the page count changed.
+    void PageShown();
+    // A short note for the status bar, and the whole of it for its tooltip.
+    void StatusMessage(const QString& text, const QString& details = {});
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -54,12 +82,24 @@ class DiagramView final : public QAbstractScrollArea {
     void keyReleaseEvent(QKeyEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
+    void wheelEvent(QWheelEvent* event) override;
 
   private:
+    void PaintHighlight(QPainter& painter);
+    // Scrolls so that the strip holding the station is in sight.
+    void ScrollToStation(int32_t station);
+    void LayoutOverview();
+    void NotifyPage();
+
     std::shared_ptr<OpenDocument> m_document;
     AppContext& m_context;
     CNivoraView m_model;
     bool m_rightCtrlOnly = false;
+    OverviewBar* m_overview = nullptr;
+    bool m_overviewVisible = true;
+    std::optional<std::size_t> m_highlight;
+    int m_wheelZoom = 0, m_wheelTurn = 0;  // wheel angle not yet used
+    int m_shownPage = -1, m_shownCount = -1;
 };
 
 }  // namespace nivora::app

@@ -4,6 +4,8 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+#include <algorithm>
+#include <cstdlib>
 
 #include "Commands.h"
 #include "document/Zi4Verwaltung.h"
@@ -133,6 +135,21 @@ QIcon Fallback(int command) {
                 p.setPen(QPen(kInk, 2));
                 p.setBrush(kPaper);
                 for (int y = 3; y < 26; y += 8) p.drawRect(3, y, 26, 6);
+            });
+        case kNextExceedance:
+        case kPreviousExceedance:
+            // A limit line with a peak over it and an arrow along the run.
+            return Drawn([command](QPainter& p) {
+                const bool next = command == kNextExceedance;
+                p.setPen(QPen(kAccent, 1.5, Qt::DashLine));
+                p.drawLine(2, 12, 30, 12);
+                p.setPen(QPen(kInk, 2));
+                p.drawPolyline(QPolygon({{2, 18}, {10, 17}, {16, 5}, {22, 17}, {30, 18}}));
+                p.setPen(Qt::NoPen);
+                p.setBrush(kAccent);
+                const int tip = next ? 30 : 2, base = next ? 20 : 12, back = next ? 6 : 26;
+                p.drawPolygon(QPolygon({{tip, 25}, {base, 20}, {base, 30}}));
+                p.fillRect(QRect(std::min(back, base), 23, std::abs(base - back), 4), kAccent);
             });
         case 32830:
             return Drawn([](QPainter& p) {

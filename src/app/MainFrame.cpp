@@ -5,24 +5,30 @@
 #include <QDialog>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QInputDialog>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QPageSetupDialog>
+#include <QPointer>
 #include <QPrinter>
 #include <QSettings>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QToolBar>
 #include <QWindowStateChangeEvent>
+#include <cstdlib>
+#include <tuple>
 
 #include "AppContext.h"
 #include "AppInfo.h"
+#include "BusyCursor.h"
 #include "Commands.h"
 #include "FileViewer.h"
 #include "Icons.h"
 #include "MessageBoxSink.h"
+#include "OverviewBar.h"
 #include "Printing.h"
 #include "QtPlatform.h"
 #include "QtText.h"
@@ -57,6 +63,8 @@ CMainFrame::CMainFrame(AppContext& context)
     QSettings workspace;
     restoreGeometry(workspace.value(QStringLiteral("Workspace/Geometry")).toByteArray());
     restoreState(workspace.value(QStringLiteral("Workspace/State")).toByteArray());
+    m_overviewBar = workspace.value(QStringLiteral("Workspace/OverviewBar"), true).toBool();
+    Action(kOverviewBar)->setChecked(m_overviewBar);
     m_viewer->hide();
 }
 
@@ -182,6 +190,31 @@ void CMainFrame::BuildActions() {
         addAction(a);
     }
     MakeAction(kPreview, Prompt(kPreview))->setEnabled(true);
+
+    // Finding one's way; enabled while a window is open.
+    const std::tuple<int, const char*, const char*, QList<QKeySequence>> navigation[] = {
+        {kFirstPage,
+         "&Erste Seite",
+         "Pos1",
+         {QKeySequence(Qt::Key_Home), QKeySequence(Qt::CTRL | Qt::Key_Home)}},
+        {kLastPage,
+         "&Letzte Seite",
+         "Ende",
+         {QKeySequence(Qt::Key_End), QKeySequence(Qt::CTRL | Qt::Key_End)}},
+        {kGoToStation, "&Gehe zu Station...", "Strg+G", {QKeySequence(Qt::CTRL | Qt::Key_G)}},
+        {kNextExceedance, "&Nächste Überschreitung", "F3", {QKeySequence(Qt::Key_F3)}},
+        {kPreviousExceedance,
+         "&Vorige Überschreitung",
+         "Umschalt+F3",
+         {QKeySequence(Qt::SHIFT | Qt::Key_F3)}},
+    };
+    for (const auto& [id, text, keyText, keys] : navigation) {
+        QAction* a = MakeAction(id, QString::fromUtf8(text), QString::fromUtf8(keyText));
+        a->setShortcuts(keys);
+        addAction(a);
+    }
+    MakeAction(kOverviewBar, QStringLiteral("Ü&bersichtsleiste"))->setCheckable(true);
+    Action(kOverviewBar)->setEnabled(true);
     MakeAction(kRepositionBars, QStringLiteral("Repositioniere Menüleisten"))->setEnabled(true);
 }
 
@@ -233,6 +266,11 @@ void CMainFrame::BuildDocumentMenus() {
     view->addAction(Action(kToolbar));
     view->addAction(Action(kStatusBar));
     view->addAction(Action(kResetColumnWidths));
+    view->addSeparator();
+    for (int id : {kFirstPage, kLastPage, kGoToStation, kNextExceedance, kPreviousExceedance})
+        view->addAction(Action(id));
+    view->addSeparator();
+    view->addAction(Action(kOverviewBar));
 
     auto* settings = new QMenu(QStringLiteral("&Einstellungen"), this);
     settings->addAction(Action(32898));
@@ -353,7 +391,10 @@ void CMainFrame::BuildToolBar() {
                           0,
                           kToggleStrips,
                           0,
-                          32830};
+                          32830,
+                          0,
+                          kPreviousExceedance,
+                          kNextExceedance};
     for (int id : layout) {
         if (id == 0) {
             m_toolBar->addSeparator();
@@ -377,6 +418,10 @@ void CMainFrame::BuildStatusBar() {
         m_panes[i]->setMinimumWidth(widths[i]);
         statusBar()->addWidget(m_panes[i], i == 1 ? 1 : 0);
     }
+    m_pagePane = new QLabel(this);
+    m_pagePane->setObjectName(QStringLiteral("pagePane"));
+    m_pagePane->setMinimumWidth(120);
+    statusBar()->addPermanentWidget(m_pagePane);
 }
 
 QList<QMenu*> CMainFrame::CurrentMenus() const { return m_documentMenus ? m_menus129 : m_menus128; }
@@ -391,6 +436,57 @@ void CMainFrame::UpdateMenuBar() {
     for (int id : {kPreviewDiagram, kPrintDiagram, kPreviewEvaluation, kZoomStep, kPageBack,
                    kPageForward, kToggleGrid, kToggleStrips})
         Action(id)->setEnabled(view);
+    UpdateNavigation();
+}
+
+void CMainFrame::UpdateNavigation() {
+    DiagramView* view = m_area->subWindowList().isEmpty() ? nullptr : ActiveView();
+    for (int id : {kFirstPage, kLastPage, kGoToStation}) Action(id)->setEnabled(view != nullptr);
+    const bool exceedances = view && view->HasExceedances();
+    Action(kNextExceedance)->setEnabled(exceedances);
+    Action(kPreviousExceedance)->setEnabled(exceedances);
+    m_pagePane->setText(view ? view->PageText() : QString());
+}
+
+QString CMainFrame::PageText() const { return m_pagePane->text(); }
+
+void CMainFrame::ShowStatusMessage(const QString& text, const QString& details) {
+    m_panes[0]->setText(text);
+    m_panes[0]->setToolTip(details.isEmpty() ? text : details);
+}
+
+QString CMainFrame::StatusMessage() const { return m_panes[0]->text(); }
+
+void CMainFrame::SetOverviewBar(bool on) {
+    m_overviewBar = on;
+    Action(kOverviewBar)->setChecked(on);
+    for (QMdiSubWindow* w : m_area->subWindowList())
+        if (auto* view = qobject_cast<DiagramView*>(w->widget())) view->SetOverviewVisible(on);
+}
+
+void CMainFrame::GoToStation() {
+    QPointer<DiagramView> view = ActiveView();
+    if (!view) return;
+    QInputDialog dialog(this);
+    dialog.setObjectName(QStringLiteral("goToStation"));
+    dialog.setWindowTitle(QStringLiteral("Gehe zu Station"));
+    dialog.setLabelText(
+        QStringLiteral("Station in Metern wie in der Statusleiste, z. B. 1234,5 oder 1234.5;\n"
+                       "in Kilometern mit „km“, z. B. 1,2345 km:"));
+    dialog.setOkButtonText(QStringLiteral("OK"));
+    dialog.setCancelButtonText(QStringLiteral("Abbrechen"));
+    const std::string& newest = view->Document().doc.ClickedStations().Get(0);
+    if (!newest.empty())
+        dialog.setTextValue(QString::number(std::atoi(newest.c_str()) / 10.0, 'f', 1));
+    while (dialog.exec() == QDialog::Accepted && view) {
+        if (view->GoToStation(dialog.textValue()) != DiagramView::GoToResult::Invalid) return;
+        MessageBoxSink(this).Show(
+            qt::ToCp1252(QStringLiteral("„%1“ ist keine Station.\nBitte die Station in "
+                                        "Metern (z. B. 1234,5) oder in Kilometern mit „km“ "
+                                        "(z. B. 1,2345 km) eingeben.")
+                             .arg(dialog.textValue())),
+            MessageIcon::Warning);
+    }
 }
 
 bool CMainFrame::event(QEvent* e) {
@@ -417,6 +513,7 @@ void CMainFrame::closeEvent(QCloseEvent* e) {
     QSettings workspace;
     workspace.setValue(QStringLiteral("Workspace/Geometry"), saveGeometry());
     workspace.setValue(QStringLiteral("Workspace/State"), saveState());
+    workspace.setValue(QStringLiteral("Workspace/OverviewBar"), m_overviewBar);
     m_area->closeAllSubWindows();
     QMainWindow::closeEvent(e);
 }
@@ -446,11 +543,14 @@ QString CMainFrame::ReadoutText() const { return m_panes[1]->text(); }
 void CMainFrame::RefreshFileViewer() {
     if (DiagramView* view = ActiveView()) {
         if (m_context.printing) return;
-        const CNivoraDoc& doc = view->Document().doc;
-        m_viewer->SetContent(qt::FromCp1252(doc.FileName()), doc.Run().GetRawText());
+        // Only a reference to the run: the lines are filled in while the viewer is shown.
+        const std::shared_ptr<OpenDocument>& document = view->SharedDocument();
+        m_viewer->SetContent(
+            qt::FromCp1252(document->doc.FileName()),
+            std::shared_ptr<const CMessFahrtDaten>(document, &document->doc.Run()));
         return;
     }
-    m_viewer->SetContent(QStringLiteral("keine Datei geladen"), "keine Datei geladen");
+    m_viewer->SetText(QStringLiteral("keine Datei geladen"), QStringLiteral("keine Datei geladen"));
 }
 
 void CMainFrame::ToggleFileViewer() {
@@ -488,6 +588,7 @@ void CMainFrame::OnSubWindowActivated(QMdiSubWindow* window) {
         Action(kToggleGrid)->setChecked(view->IsChecked(kToggleGrid));
         UpdateCaption();
     }
+    UpdateNavigation();
 }
 
 DiagramView* CMainFrame::CreateWindow(std::shared_ptr<OpenDocument> document) {
@@ -514,6 +615,11 @@ DiagramView* CMainFrame::CreateWindow(std::shared_ptr<OpenDocument> document) {
     connect(view, &DiagramView::ExcludedAreaClicked, this, [this, view](int index) {
         if (excludedAreaDialog) excludedAreaDialog(*view, index);
     });
+    connect(view, &DiagramView::PageShown, this, [this, view] {
+        if (view == ActiveView()) m_pagePane->setText(view->PageText());
+    });
+    connect(view, &DiagramView::StatusMessage, this, &CMainFrame::ShowStatusMessage);
+    view->SetOverviewVisible(m_overviewBar);
     connect(window, &QObject::destroyed, this, [this, window] {
         if (m_lastActive == window) m_lastActive = nullptr;
         QMetaObject::invokeMethod(
@@ -549,6 +655,7 @@ DiagramView* CMainFrame::OpenFile(const QString& path) {
     }
     auto document = std::make_shared<OpenDocument>();
     document->path = path;
+    const BusyCursor busy;
     MessageBoxSink messages(this);
     WaitWindow wait(this);
     DocumentServices services;
@@ -557,7 +664,16 @@ DiagramView* CMainFrame::OpenFile(const QString& path) {
     services.appSettings = m_context.settings;
     services.maxFileBytes = qt::MaxMeasurementFileBytes();
     std::unique_ptr<IFirstLoadDialog> firstLoad = firstLoadDialog ? firstLoadDialog(this) : nullptr;
-    services.firstLoad = firstLoad.get();
+    // The dialog is asked with the normal cursor.
+    struct WithNormalCursor final : IFirstLoadDialog {
+        IFirstLoadDialog* dialog = nullptr;
+        FirstLoadAnswer Ask(int32_t start, int32_t end) override {
+            const DialogCursor cursor;
+            return dialog->Ask(start, end);
+        }
+    } withNormalCursor;
+    withNormalCursor.dialog = firstLoad.get();
+    services.firstLoad = firstLoad ? &withNormalCursor : nullptr;
     const auto result = document->doc.OpenFile(qt::ToCp1252(path), services);
     wait.Close();
     if (result != CNivoraDoc::OpenResult::Opened) return nullptr;
@@ -628,6 +744,12 @@ void CMainFrame::Dispatch(int command) {
             return;
         case kFileViewer:
             ToggleFileViewer();
+            return;
+        case kGoToStation:
+            GoToStation();
+            return;
+        case kOverviewBar:
+            SetOverviewBar(!m_overviewBar);
             return;
         case kRepositionBars:
             RepositionBars();

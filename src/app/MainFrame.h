@@ -40,6 +40,12 @@ class CMainFrame final : public QMainWindow {
     bool ViewerFlag() const { return m_viewerFlag; }
     CNMDateiDlg& FileViewer() { return *m_viewer; }
     void RepositionBars();
+    // "Seite n von m" of the active window, and the status bar's note pane.
+    QString PageText() const;
+    void ShowStatusMessage(const QString& text, const QString& details = {});
+    QString StatusMessage() const;
+    void SetOverviewBar(bool on);
+    bool OverviewBarShown() const { return m_overviewBar; }
 
     QAction* Action(int command) const;
     DiagramView* ActiveView() const;
@@ -75,6 +81,8 @@ class CMainFrame final : public QMainWindow {
     void AddRecentFile(const QString& path);
     void UpdateMenuBar();
     void UpdateCaption();
+    void UpdateNavigation();
+    void GoToStation();
     void OnSubWindowActivated(QMdiSubWindow* window);
     DiagramView* CreateWindow(std::shared_ptr<OpenDocument> document);
     void Dispatch(int command);
@@ -83,6 +91,8 @@ class CMainFrame final : public QMainWindow {
     QMdiArea* m_area;
     QToolBar* m_toolBar = nullptr;
     QLabel* m_panes[3] = {};
+    QLabel* m_pagePane = nullptr;
+    bool m_overviewBar = true;
     CNMDateiDlg* m_viewer;
     bool m_viewerFlag = false;
     bool m_documentMenus = false;

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "AppInfo.h"
+#include "BusyCursor.h"
 #include "QtText.h"
 
 namespace nivora::app {
@@ -48,6 +49,7 @@ MessageAnswer MessageBoxSink::Show(const std::string& text, MessageIcon icon,
         {QMessageBox::Cancel, "Abbrechen"}, {QMessageBox::Yes, "Ja"}, {QMessageBox::No, "Nein"}};
     for (const auto& [button, label] : german)
         if (QAbstractButton* b = box.button(button)) b->setText(QString::fromLatin1(label));
+    const DialogCursor cursor;
     switch (box.exec()) {
         case QMessageBox::Cancel:
             return MessageAnswer::Cancel;

@@ -124,7 +124,10 @@ TEST_F(MainFrameTest, ToolbarOrderAndTooltips) {
                                  "Diagrammansicht 2/3 Streifen",
                                  "|",
                                  "Bereich bestimmen, der aus der Auswertung rausgenommen werden "
-                                 "soll"}));
+                                 "soll",
+                                 "|",
+                                 "Vorige Überschreitung (Umschalt+F3)",
+                                 "Nächste Überschreitung (F3)"}));
     EXPECT_FALSE(frame->Action(32780)->isEnabled());
 }
 
@@ -176,6 +179,7 @@ TEST_F(MainFrameTest, FileViewerToggleAndMinimise) {
 
     ASSERT_NE(frame->OpenFile(kExample), nullptr);
     EXPECT_EQ(frame->FileViewer().windowTitle().toStdString(), "K7031_datum.csv");
+    frame->Execute(kFileViewer);  // the lines are filled in while it is shown
     EXPECT_TRUE(frame->FileViewer().Text().startsWith("Ebenheitsmessung Rollstab;"))
         << frame->FileViewer().Text().left(40).toStdString();
     frame->Execute(kClose);

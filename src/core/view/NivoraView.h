@@ -86,6 +86,7 @@ class CNivoraView {
     int StripsPerPage() const { return m_paging.stripsPerPage; }
     int32_t FirstPageStart() const { return m_paging.firstPageStart; }
     int32_t StripLength() const { return m_paging.stripLength; }
+    const Paging& PagingState() const { return m_paging; }
     bool Grid2m() const { return m_grid2m; }
     bool IsPrinting() const { return m_printing; }
     const std::string& Title() const { return m_title; }
