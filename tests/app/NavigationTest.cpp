@@ -10,6 +10,7 @@
 #include <QListView>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QPrinter>
 #include <QScrollBar>
 #include <QSettings>
@@ -126,6 +127,21 @@ TEST_F(NavigationTest, HomeAndEndKeysAndThePagePane) {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QApplication::processEvents();
     EXPECT_EQ(frame->PageText(), "");
+}
+
+TEST_F(NavigationTest, ViewMenuEntriesWithKeysAndPrompts) {
+    auto frame = Frame();
+    ASSERT_NE(Open(*frame, "bewertet.csv"), nullptr);
+    QStringList entries;
+    for (QAction* a : frame->CurrentMenus()[1]->actions())
+        entries << (a->isSeparator() ? QStringLiteral("|") : a->text());
+    EXPECT_EQ(entries.mid(3),
+              (QStringList{"|", "&Erste Seite\tPos1", "&Letzte Seite\tEnde",
+                           "&Gehe zu Station...\tStrg+G", "&Nächste Überschreitung\tF3",
+                           "&Vorige Überschreitung\tUmschalt+F3", "|", "Ü&bersichtsleiste"}));
+    EXPECT_EQ(frame->Action(kGoToStation)->statusTip(),
+              "Zeigt die Seite mit einer eingegebenen Station und markiert die Station.");
+    EXPECT_EQ(frame->Action(kFirstPage)->shortcuts().size(), 2);  // Pos1 and Strg+Pos1
 }
 
 TEST_F(NavigationTest, GoToStation) {
