@@ -44,6 +44,9 @@ enum Command : int {
     kStateFileInEditor = 32806,
     kResetColumnWidths = 30002,
     kRoadSurfaceFirst = 1500,
+    // Keys without a menu entry: the next and the previous document window.
+    kNextWindow = 57700,
+    kPreviousWindow = 57701,
 };
 
 // The status-bar prompt of a command (first line of its string), empty when it has none.

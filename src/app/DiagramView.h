@@ -4,6 +4,7 @@
 // the shared document.
 #include <QAbstractScrollArea>
 #include <memory>
+#include <optional>
 
 #include "document/NivoraDoc.h"
 #include "view/NivoraView.h"
@@ -36,6 +37,8 @@ class DiagramView final : public QAbstractScrollArea {
     // Handles a click at a point of the viewport as the left button does;
     // leftCtrl and alt are the keys held at the time.
     void Click(QPoint at, bool leftCtrl, bool alt);
+    // Index of the first excluded area under a viewport point, or -1.
+    int ExcludedAreaAt(QPoint at) const;
     // Pixels per logical unit of the screen mapping.
     double PixelsPerUnit() const;
     void UpdateScrollSizes();
@@ -46,16 +49,21 @@ class DiagramView final : public QAbstractScrollArea {
     void StationsChanged();
     void PrintRequested(int command);
     void ExcludedAreaClicked(int index);
+    // Right click (or the menu key) at a viewport point.
+    void ContextMenuRequested(QPoint at);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
 
   private:
+    std::optional<int32_t> StationAt(QPoint at) const;
+
     std::shared_ptr<OpenDocument> m_document;
     AppContext& m_context;
     CNivoraView m_model;

@@ -3,18 +3,22 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDialog>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPageSetupDialog>
 #include <QPrinter>
 #include <QSettings>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QToolBar>
+#include <QUrl>
 #include <QWindowStateChangeEvent>
 
 #include "AppContext.h"
@@ -28,6 +32,7 @@
 #include "QtText.h"
 #include "StatusReadout.h"
 #include "WaitWindow.h"
+#include "WindowArrangement.h"
 #include "dialogs/ProgramIcon.h"
 
 namespace nivora::app {
@@ -36,12 +41,26 @@ namespace {
 // Process-wide: the main frame was minimised, so the viewer comes back on restore.
 bool g_minimised = false;
 constexpr int kRecentCount = 10;
+
+// A status bar text pane that asks for its width but may be given less.
+class StatusPane final : public QLabel {
+  public:
+    StatusPane(int width, QWidget* parent) : QLabel(parent), m_width(width) {}
+    QSize sizeHint() const override {
+        return {std::max(m_width, QLabel::sizeHint().width()), QLabel::sizeHint().height()};
+    }
+    QSize minimumSizeHint() const override { return {minimumWidth(), QLabel::sizeHint().height()}; }
+
+  private:
+    int m_width;
+};
 }  // namespace
 
 CMainFrame::CMainFrame(AppContext& context)
     : m_context(context), m_area(new QMdiArea(this)), m_viewer(new CNMDateiDlg(this)) {
     setObjectName(QStringLiteral("mainFrame"));
     setCentralWidget(m_area);
+    setAcceptDrops(true);
     m_area->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_area->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     BuildActions();
@@ -182,6 +201,15 @@ void CMainFrame::BuildActions() {
         addAction(a);
     }
     MakeAction(kPreview, Prompt(kPreview))->setEnabled(true);
+    // Switching documents as multiple-document programs do.
+    for (const auto& [id, key] : {std::pair{kNextWindow, QStringLiteral("Ctrl+Tab")},
+                                  std::pair{kPreviousWindow, QStringLiteral("Ctrl+Shift+Tab")}}) {
+        QAction* a = MakeAction(id, Prompt(id));
+        a->setShortcut(QKeySequence(key));
+        a->setShortcutContext(Qt::WindowShortcut);
+        a->setEnabled(true);
+        addAction(a);
+    }
     MakeAction(kRepositionBars, QStringLiteral("Repositioniere Menüleisten"))->setEnabled(true);
 }
 
@@ -269,9 +297,12 @@ void CMainFrame::BuildDocumentMenus() {
     auto* window = new QMenu(QStringLiteral("&Fenster"), this);
     for (int id : {kNewWindow, kCascade, kTileVertical, kTileHorizontal, kArrangeIcons})
         window->addAction(Action(id));
+    connect(window, &QMenu::aboutToShow, window, [this, window] { FillWindowList(window); });
     auto* help = new QMenu(QStringLiteral("&?"), this);
     help->addAction(Action(kAbout));
     m_menus129 = {file, view, settings, exceedances, window, help};
+    // Two separators in a row stay two, where this edition removes an entry.
+    for (QMenu* m : m_menus129 + m_menus128) m->setSeparatorsCollapsible(false);
 
     // This edition offers neither export nor a correction value: the entries
     // go whenever their menu opens.
@@ -280,6 +311,31 @@ void CMainFrame::BuildDocumentMenus() {
             for (int id : {kExportData, kCorrectionValue})
                 if (QAction* a = Action(id); a && m->actions().contains(a)) m->removeAction(a);
         });
+}
+
+void CMainFrame::FillWindowList(QMenu* menu) {
+    for (QAction* a : menu->actions())
+        if (a->property("windowList").toBool()) {
+            menu->removeAction(a);
+            a->deleteLater();
+        }
+    const QList<QMdiSubWindow*> windows = m_area->subWindowList(QMdiArea::CreationOrder);
+    if (windows.isEmpty()) return;
+    QMdiSubWindow* current = m_area->currentSubWindow() ? m_area->currentSubWindow() : m_lastActive;
+    QAction* separator = menu->addSeparator();
+    separator->setProperty("windowList", true);
+    int n = 0;
+    for (QMdiSubWindow* w : windows) {
+        QAction* a = menu->addAction(WindowListText(++n, w->windowTitle()));
+        a->setProperty("windowList", true);
+        a->setCheckable(true);
+        a->setChecked(w == current);
+        a->setStatusTip(QStringLiteral("Aktiviert dieses Fenster."));
+        connect(a, &QAction::triggered, this, [this, w] {
+            if (w->isMinimized()) w->showNormal();
+            m_area->setActiveSubWindow(w);
+        });
+    }
 }
 
 void CMainFrame::AttachRecentFiles(QMenu* fileMenu, QAction* marker) {
@@ -370,13 +426,23 @@ void CMainFrame::BuildToolBar() {
 }
 
 void CMainFrame::BuildStatusBar() {
-    const int widths[3] = {300, 200, 350};
-    for (int i = 0; i < 3; ++i) {
-        m_panes[i] = new QLabel(this);
-        m_panes[i]->setObjectName(QStringLiteral("pane%1").arg(i));
-        m_panes[i]->setMinimumWidth(widths[i]);
-        statusBar()->addWidget(m_panes[i], i == 1 ? 1 : 0);
-    }
+    // Pane 0 keeps its width whatever the prompt; the readout takes what is
+    // left and is never cut; the empty pane gives way first.
+    AddPane(300, 300, false);
+    AddPane(200, 200, true);
+    AddPane(350, 0, false);
+}
+
+QLabel* CMainFrame::AddPane(int width, int minimumWidth, bool stretch) {
+    auto* pane = new StatusPane(width, this);
+    pane->setObjectName(QStringLiteral("pane%1").arg(m_panes.size()));
+    if (width == minimumWidth)
+        pane->setFixedWidth(width);
+    else
+        pane->setMinimumWidth(minimumWidth);
+    statusBar()->addWidget(pane, stretch ? 1 : 0);
+    m_panes.push_back(pane);
+    return pane;
 }
 
 QList<QMenu*> CMainFrame::CurrentMenus() const { return m_documentMenus ? m_menus129 : m_menus128; }
@@ -395,8 +461,18 @@ void CMainFrame::UpdateMenuBar() {
 
 bool CMainFrame::event(QEvent* e) {
     if (e->type() == QEvent::StatusTip) {
-        m_panes[0]->setText(static_cast<QStatusTipEvent*>(e)->tip());
+        m_prompt = static_cast<QStatusTipEvent*>(e)->tip();
+        QLabel* pane = m_panes[0];
+        pane->setText(pane->fontMetrics().elidedText(m_prompt, Qt::ElideRight,
+                                                     pane->contentsRect().width() - 2));
+        pane->setToolTip(m_prompt);
         return true;
+    }
+    if (e->type() == QEvent::WindowTitleChange && !m_settingCaption &&
+        windowTitle() != WantedCaption()) {
+        // The multiple-document area sets its own caption when a window is
+        // maximised or restored; ours follows once it is done.
+        QMetaObject::invokeMethod(this, &CMainFrame::UpdateCaption, Qt::QueuedConnection);
     }
     return QMainWindow::event(e);
 }
@@ -438,7 +514,11 @@ void CMainFrame::RepositionBars() {
 }
 
 void CMainFrame::ShowStationReadout(const std::string& newest, const std::string& older) {
-    m_panes[1]->setText(QString::fromLatin1(StationReadoutText(newest, older).c_str()));
+    QLabel* pane = m_panes[1];
+    pane->setText(QString::fromLatin1(StationReadoutText(newest, older).c_str()));
+    // Never cut: the pane is at least as wide as its text.
+    pane->setMinimumWidth(std::max(
+        200, pane->fontMetrics().horizontalAdvance(pane->text()) + 2 * pane->margin() + 8));
 }
 
 QString CMainFrame::ReadoutText() const { return m_panes[1]->text(); }
@@ -469,16 +549,30 @@ DiagramView* CMainFrame::ActiveView() const {
     return w ? qobject_cast<DiagramView*>(w->widget()) : nullptr;
 }
 
+QString CMainFrame::WantedCaption() const {
+    if (m_frameTitle.isEmpty()) return QString::fromLatin1(kFrameCaption);
+    QMdiSubWindow* w = m_area->currentSubWindow();
+    if (!w) w = m_lastActive;
+    if (!w || !m_area->subWindowList().contains(w)) return m_frameTitle;
+    // As multiple-document frames show it: the document's title once, in
+    // brackets while its window fills the frame.
+    if (w->isMaximized()) return m_frameTitle + QStringLiteral(" - [") + w->windowTitle() + ']';
+    return m_frameTitle + QStringLiteral(" - ") + w->windowTitle();
+}
+
 void CMainFrame::UpdateCaption() {
-    QMdiSubWindow* w = m_area->activeSubWindow();
-    if (!w) return;
-    QString caption = QString::fromLatin1(program::kTitle);
-    if (!w->isMaximized()) caption += QStringLiteral(" - ") + w->windowTitle();
-    setWindowTitle(caption);
+    const QString wanted = WantedCaption();
+    if (windowTitle() == wanted) return;
+    m_settingCaption = true;
+    setWindowTitle(wanted);
+    m_settingCaption = false;
 }
 
 void CMainFrame::OnSubWindowActivated(QMdiSubWindow* window) {
-    if (window) m_lastActive = window;
+    if (window) {
+        m_lastActive = window;
+        m_frameTitle = QString::fromLatin1(program::kTitle);
+    }
     UpdateMenuBar();
     DiagramView* view = window ? qobject_cast<DiagramView*>(window->widget()) : nullptr;
     RefreshFileViewer();
@@ -501,6 +595,14 @@ DiagramView* CMainFrame::CreateWindow(std::shared_ptr<OpenDocument> document) {
         window->setWindowTitle(t);
         UpdateCaption();
     });
+    connect(window, &QMdiSubWindow::windowStateChanged, this, [this] {
+        UpdateCaption();
+        // The area may set a caption of its own right after the change.
+        QMetaObject::invokeMethod(this, &CMainFrame::UpdateCaption, Qt::QueuedConnection);
+    });
+    connect(view, &DiagramView::ContextMenuRequested, this, [this, view](QPoint at) {
+        if (auto menu = ContextMenu(*view, at)) menu->exec(view->viewport()->mapToGlobal(at));
+    });
     connect(view, &DiagramView::StationsChanged, this, [this, view] {
         const CFifo& f = view->Document().doc.ClickedStations();
         ShowStationReadout(f.Get(0), f.Get(1));
@@ -520,10 +622,8 @@ DiagramView* CMainFrame::CreateWindow(std::shared_ptr<OpenDocument> document) {
             this,
             [this] {
                 UpdateMenuBar();
-                if (m_area->subWindowList().isEmpty()) {
-                    RefreshFileViewer();
-                    setWindowTitle(QString::fromLatin1(program::kTitle));
-                }
+                if (m_area->subWindowList().isEmpty()) RefreshFileViewer();
+                UpdateCaption();
             },
             Qt::QueuedConnection);
     });
@@ -577,10 +677,63 @@ void CMainFrame::OnFileOpen() {
     dialog.setOption(QFileDialog::ReadOnly, false);
     if (!last.isEmpty()) dialog.selectFile(last);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
-    const QString chosen = dialog.selectedFiles().front();
-    OpenFile(chosen);
+    OpenChosenFile(dialog.selectedFiles().front());
+}
+
+DiagramView* CMainFrame::OpenChosenFile(const QString& path) {
+    DiagramView* view = OpenFile(path);
+    // Also after a failure: the next open dialog starts at this file.
     if (m_context.store)
-        m_context.store->WriteText("Sonstiges", "LastFileOpen", qt::ToCp1252(chosen));
+        m_context.store->WriteText("Sonstiges", "LastFileOpen", qt::ToCp1252(path));
+    return view;
+}
+
+void CMainFrame::BringToFront() {
+    setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+    show();
+    raise();
+    activateWindow();
+}
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* e) {
+    for (const QUrl& url : e->mimeData()->urls())
+        if (url.isLocalFile()) {
+            e->acceptProposedAction();
+            return;
+        }
+}
+
+void CMainFrame::dropEvent(QDropEvent* e) {
+    QStringList files;
+    for (const QUrl& url : e->mimeData()->urls())
+        if (url.isLocalFile()) files << url.toLocalFile();
+    if (files.isEmpty()) return;
+    e->acceptProposedAction();
+    // Opened after the drop has ended, so that the source is not kept waiting
+    // while a first-load dialog asks.
+    QMetaObject::invokeMethod(
+        this,
+        [this, files] {
+            for (const QString& f : files) OpenChosenFile(f);
+        },
+        Qt::QueuedConnection);
+}
+
+std::unique_ptr<QMenu> CMainFrame::ContextMenu(DiagramView& view, QPoint at) {
+    auto menu = std::make_unique<QMenu>(this);
+    menu->setSeparatorsCollapsible(false);
+    const int area = view.ExcludedAreaAt(at);
+    if (area >= 0) {
+        QAction* show =
+            menu->addAction(QStringLiteral("Bereich ohne Überschreitungsauswertung..."));
+        connect(show, &QAction::triggered, this, [this, &view, area] {
+            if (excludedAreaDialog) excludedAreaDialog(view, area);
+        });
+        menu->addSeparator();
+    }
+    menu->addAction(Action(kSections));
+    menu->addAction(Action(kEvaluation));
+    return menu;
 }
 
 void CMainFrame::Execute(int command) { Dispatch(command); }
@@ -619,12 +772,25 @@ void CMainFrame::Dispatch(int command) {
             if (view) CreateWindow(view->SharedDocument());
             return;
         case kCascade:
-            m_area->cascadeSubWindows();
+            Cascade(*m_area);
+            UpdateCaption();
             return;
         case kTileVertical:
+            TileSideBySide(*m_area);
+            UpdateCaption();
+            return;
         case kTileHorizontal:
+            TileOneAboveTheOther(*m_area);
+            UpdateCaption();
+            return;
         case kArrangeIcons:
-            m_area->tileSubWindows();
+            ArrangeIcons(*m_area);
+            return;
+        case kNextWindow:
+            m_area->activateNextSubWindow();
+            return;
+        case kPreviousWindow:
+            m_area->activatePreviousSubWindow();
             return;
         case kFileViewer:
             ToggleFileViewer();
