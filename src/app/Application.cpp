@@ -129,7 +129,7 @@ bool CFooApp::InitInstance(const QStringList& arguments, int& exitCode) {
         },
         Qt::QueuedConnection);
     m_frame->show();
-    if (!open.isEmpty()) m_frame->OpenFile(open);
+    if (!open.isEmpty()) m_frame->OpenFile(QFileInfo(open).absoluteFilePath());
     if (!screenshots.isEmpty()) TakeScreenshots(screenshots);
     return true;
 }

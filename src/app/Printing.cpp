@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "AppContext.h"
+#include "AppInfo.h"
 #include "Commands.h"
 #include "DiagramView.h"
 #include "MessageBoxSink.h"
@@ -34,6 +35,7 @@ PrintJobInfo Prepare(CNivoraView& model, QPrinter& printer) {
     PrintJobInfo job;
     // PDFs and print queues carry the run's file name as the document's title.
     printer.setDocName(qt::FromCp1252(model.Document().FileName()));
+    printer.setCreator(QString::fromLatin1(program::kTitle));
     model.OnPreparePrinting(job);
     if (!model.EvaluationMode()) ApplyOrientation(printer, PageOrientation::Landscape);
     job.printRect = PrintRect(printer);

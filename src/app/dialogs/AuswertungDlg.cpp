@@ -55,6 +55,7 @@ CAuswertungDlg::CAuswertungDlg(const CNivoraDoc& doc, ISettingsStore& store, QWi
     layout->addWidget(m_list);
     layout->addLayout(bottom);
     resize(FromDialogUnits(*this, 468, 282));
+    WidenForList(*this, *m_list);
 }
 
 }  // namespace nivora::app

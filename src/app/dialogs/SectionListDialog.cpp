@@ -89,6 +89,7 @@ SectionListDialog::SectionListDialog(CNivoraDoc& doc, ISettingsStore& store, QWi
     layout->addWidget(m_list);
     layout->addLayout(buttons);
     resize(FromDialogUnits(*this, 511, 180));
+    WidenForList(*this, *m_list);
 }
 
 std::unique_ptr<SectionDialog> SectionListDialog::CreateSectionDialog(int row) {

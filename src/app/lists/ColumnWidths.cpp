@@ -2,6 +2,8 @@
 
 #include <QFontMetricsF>
 #include <QHeaderView>
+#include <QLayout>
+#include <QScreen>
 #include <QStyle>
 #include <algorithm>
 #include <cmath>
@@ -38,6 +40,19 @@ int DefaultColumnWidth(const CPersListCtrl& list, const QString& heading, int pi
     const double scale = AverageLetterWidth(list.font()) / kOriginalCharWidth;
     const int scaled = static_cast<int>(std::lround(pixels * std::max(1.0, scale)));
     return std::max(scaled, HeadingWidthNeeded(list, heading));
+}
+
+int ListWidthNeeded(const CPersListCtrl& list) {
+    const int scrollBar = list.style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, &list);
+    return list.header()->length() + 2 * list.frameWidth() + scrollBar + 2;
+}
+
+void WidenForList(QWidget& dialog, const CPersListCtrl& list) {
+    const QMargins m = dialog.layout() ? dialog.layout()->contentsMargins() : QMargins();
+    int wanted = ListWidthNeeded(list) + m.left() + m.right();
+    if (const QScreen* screen = dialog.screen())
+        wanted = std::min(wanted, screen->availableGeometry().width() * 9 / 10);
+    if (wanted > dialog.width()) dialog.resize(wanted, dialog.height());
 }
 
 void FitColumnsToCells(CPersListCtrl& list) {

@@ -26,6 +26,13 @@ int DefaultColumnWidth(const CPersListCtrl& list, const QString& heading, int pi
 int CellWidthNeeded(const CPersListCtrl& list, const QString& text);
 int HeadingWidthNeeded(const CPersListCtrl& list, const QString& heading);
 
+// Width the list needs to show all its columns side by side, frame and
+// vertical scroll bar included.
+int ListWidthNeeded(const CPersListCtrl& list);
+
+// Widens a dialog so that its list shows all columns, within the screen.
+void WidenForList(QWidget& dialog, const CPersListCtrl& list);
+
 // Widens every visible column to its widest cell (up to a limit), unless
 // the widths came from the settings store: stored widths win.
 void FitColumnsToCells(CPersListCtrl& list);

@@ -3,6 +3,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 
 #include "app/dialogs/DialogDocument.h"
 #include "dialogs/AuswertungDlg.h"
@@ -95,6 +96,10 @@ TEST_F(AuswertungDlgTest, EveryHeadingAndCellReadsInFull) {
         for (int r = 0; r < list.RowCount(); ++r)
             EXPECT_LE(CellWidthNeeded(list, list.topLevelItem(r)->text(c)), width) << r;
     }
+    // The dialog shows all columns side by side where the screen allows.
+    ASSERT_NE(dialog.screen(), nullptr);
+    EXPECT_GE(dialog.width(), std::min(ListWidthNeeded(list),
+                                       dialog.screen()->availableGeometry().width() * 9 / 10));
 }
 
 TEST_F(AuswertungDlgTest, RunWithoutExceedancesShowsAnEmptyList) {
