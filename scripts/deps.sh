@@ -3,7 +3,8 @@
 set -euo pipefail
 
 packages=(g++ cmake make pkg-config googletest libgtest-dev libgmock-dev libbenchmark-dev
-          qt6-base-dev qt6-svg-dev libgl-dev nlohmann-json3-dev fonts-liberation poppler-utils)
+          qt6-base-dev qt6-svg-dev libgl-dev nlohmann-json3-dev fonts-liberation poppler-utils
+          qt6-translations-l10n)
 
 missing=()
 for p in "${packages[@]}"; do

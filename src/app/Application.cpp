@@ -18,6 +18,7 @@
 #include "Printing.h"
 #include "QtText.h"
 #include "SingleInstance.h"
+#include "UnattendedPrint.h"
 
 namespace nivora::app {
 
@@ -32,11 +33,17 @@ CFooApp::~CFooApp() = default;
 
 QString CFooApp::Usage() {
     return QStringLiteral(
-        "Aufruf: nivora [--open DATEI] [--print DATEI] [--print-to DRUCKER|AUSGABE.pdf DATEI]\n"
-        "  --open DATEI              öffnet die Messdatei\n"
+        "Aufruf: nivora [--open [DATEI]] [--print DATEI] [--print-to DRUCKER|AUSGABE.pdf DATEI]\n"
+        "  --open DATEI              öffnet die Messdatei, in einem schon laufenden Nivora\n"
         "  --print DATEI             druckt die Diagrammseiten auf dem Standarddrucker\n"
         "  --print-to ZIEL DATEI     druckt auf dem genannten Drucker oder in eine PDF-Datei\n"
         "Ein Dateiname allein öffnet nichts.\n");
+}
+
+QString CFooApp::BareFileHint(const QString& file) {
+    return QStringLiteral(
+               "nivora: Ein Dateiname allein öffnet nichts; zum Öffnen: nivora --open \"%1\"\n")
+        .arg(file);
 }
 
 void CFooApp::SetPrinterLandscape() { m_printer.setPageOrientation(QPageLayout::Landscape); }
@@ -46,58 +53,83 @@ void CFooApp::SetPrinterPortrait() { m_printer.setPageOrientation(QPageLayout::P
 bool CFooApp::InitInstance(const QStringList& arguments, int& exitCode) {
     exitCode = 0;
     QString open, print, printTarget, screenshots;
+    bool printing = false;
+    const auto isValue = [&](int i) {
+        return i < arguments.size() && !arguments[i].startsWith(QLatin1String("--"));
+    };
+    auto usageError = [&](const QString& text) {
+        std::fputs(("nivora: " + text + "\n").toLocal8Bit().constData(), stderr);
+        std::fputs(Usage().toLocal8Bit().constData(), stderr);
+        exitCode = 2;
+        return false;
+    };
     for (int i = 1; i < arguments.size(); ++i) {
         const QString& a = arguments[i];
-        const bool hasValue = i + 1 < arguments.size();
-        if (a == QLatin1String("--open") && hasValue) {
-            open = arguments[++i];
-        } else if (a == QLatin1String("--print") && hasValue) {
+        if (a == QLatin1String("--open")) {
+            // Without a file (a desktop launcher started with none) it simply starts.
+            if (isValue(i + 1)) open = arguments[++i];
+        } else if (a == QLatin1String("--print")) {
+            if (!isValue(i + 1)) return usageError(QStringLiteral("--print braucht eine Datei."));
             print = arguments[++i];
-        } else if (a == QLatin1String("--print-to") && i + 2 < arguments.size()) {
+            printing = true;
+        } else if (a == QLatin1String("--print-to")) {
+            if (!isValue(i + 1) || !isValue(i + 2))
+                return usageError(QStringLiteral("--print-to braucht ein Ziel und eine Datei."));
             printTarget = arguments[++i];
             print = arguments[++i];
-        } else if (a == QLatin1String("--screenshots") && hasValue) {
+            printing = true;
+        } else if (a == QLatin1String("--screenshots") && isValue(i + 1)) {
             screenshots = arguments[++i];
         } else if (a == QLatin1String("--help") || a == QLatin1String("-h")) {
             std::fputs(Usage().toLocal8Bit().constData(), stdout);
             return false;
         } else if (a.startsWith(QLatin1String("--"))) {
-            std::fputs(("nivora: unbekannter Schalter " + a + "\n").toLocal8Bit().constData(),
-                       stderr);
-            std::fputs(Usage().toLocal8Bit().constData(), stderr);
-            exitCode = 2;
-            return false;
+            return usageError(QStringLiteral("unbekannter Schalter ") + a);
+        } else {
+            // A file name alone opens nothing; say how it would.
+            std::fputs(BareFileHint(a).toLocal8Bit().constData(), stderr);
         }
-        // A file name alone opens nothing.
     }
 
-    m_instance = std::make_unique<SingleInstance>(QString::fromLatin1(kInstanceName));
-    if (!m_instance->Acquire()) return false;
+    // Printing runs in its own process: it neither hands over nor waits for
+    // the running instance, and it asks nobody.
+    if (!printing) {
+        m_instance = std::make_unique<SingleInstance>(QString::fromLatin1(kInstanceName));
+        if (!m_instance->Acquire(open.isEmpty() ? QString() : QFileInfo(open).absoluteFilePath()))
+            return false;
+    }
 
     const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
     if (!base.isEmpty()) {
-        MessageBoxSink messages(nullptr, QStringLiteral("Fehler 3377"));
-        PrepareDataFolder(base.toStdString(), messages);
+        MessageBoxSink box(nullptr, QStringLiteral("Fehler 3377"));
+        StderrMessageSink stderrSink;
+        PrepareDataFolder(base.toStdString(),
+                          printing ? static_cast<IMessageSink&>(stderrSink) : box);
     }
     m_context.texts.LoadLanguageFile("lang.txt");
     m_context.settings.ResetToDefaults();
     m_context.settings.ReadFromStore(m_store);
+    SetPrinterLandscape();
+    if (printing) {
+        exitCode = PrintUnattended(m_context, print, printTarget);
+        return false;
+    }
 
     m_frame = std::make_unique<CMainFrame>(m_context);
     InstallDialogs(*m_frame, m_context);
-    QObject::connect(m_instance.get(), &SingleInstance::ActivationRequested, m_frame.get(), [this] {
-        m_frame->setWindowState((m_frame->windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
-        m_frame->show();
-        m_frame->raise();
-        m_frame->activateWindow();
-    });
-    SetPrinterLandscape();
-    if (!print.isEmpty()) {
-        exitCode = PrintFile(print, printTarget);
-        return false;
-    }
+    QObject::connect(m_instance.get(), &SingleInstance::ActivationRequested, m_frame.get(),
+                     [this] { m_frame->BringToFront(); });
+    // Queued: the file opens (perhaps with its first-load dialog) after the
+    // message has been read, not inside the socket's handler.
+    QObject::connect(
+        m_instance.get(), &SingleInstance::OpenRequested, m_frame.get(),
+        [this](const QString& path) {
+            m_frame->BringToFront();
+            m_frame->OpenFile(path);
+        },
+        Qt::QueuedConnection);
     m_frame->show();
-    if (!open.isEmpty()) m_frame->OpenFile(open);
+    if (!open.isEmpty()) m_frame->OpenFile(QFileInfo(open).absoluteFilePath());
     if (!screenshots.isEmpty()) TakeScreenshots(screenshots);
     return true;
 }
@@ -116,28 +148,6 @@ void CFooApp::TakeScreenshots(const QString& folder) {
         }
         QApplication::quit();
     });
-}
-
-int CFooApp::PrintFile(const QString& path, const QString& target) {
-    DiagramView* view = m_frame->OpenFile(path);
-    if (!view) return 1;
-    if (target.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive)) {
-        m_printer.setOutputFormat(QPrinter::PdfFormat);
-        m_printer.setOutputFileName(target);
-    } else if (!target.isEmpty()) {
-        m_printer.setPrinterName(target);
-    }
-    if (m_printer.outputFormat() == QPrinter::NativeFormat && !m_printer.isValid()) {
-        MessageBoxSink(m_frame.get())
-            .Show(qt::ToCp1252(QStringLiteral("Es ist kein Drucker eingerichtet.")),
-                  MessageIcon::Error);
-        return 1;
-    }
-    view->Model().SetEvaluationMode(false);
-    view->Model().ComputePages();
-    SetPrinterLandscape();
-    const int pages = PrintAll(view->Model(), m_context, m_printer);
-    return pages > 0 ? 0 : 1;
 }
 
 }  // namespace nivora::app

@@ -29,9 +29,10 @@ class CFooApp final {
     CMainFrame* MainFrame() const { return m_frame.get(); }
 
     static QString Usage();
+    // The one-line hint for a file name given without --open.
+    static QString BareFileHint(const QString& file);
 
   private:
-    int PrintFile(const QString& path, const QString& target);
     // Pictures of the main window and the evaluation dialog for the README.
     void TakeScreenshots(const QString& folder);
 

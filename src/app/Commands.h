@@ -51,6 +51,9 @@ enum Command : int {
     kNextExceedance = 33404,
     kPreviousExceedance = 33405,
     kOverviewBar = 33406,
+    // Keys without a menu entry: the next and the previous document window.
+    kNextWindow = 57700,
+    kPreviousWindow = 57701,
 };
 
 // The status-bar prompt of a command (first line of its string), empty when it has none.

@@ -1,5 +1,6 @@
 #include "DiagramView.h"
 
+#include <QContextMenuEvent>
 #include <QDesktopServices>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -86,27 +87,42 @@ void DiagramView::resizeEvent(QResizeEvent* event) {
     UpdateScrollSizes();
 }
 
-void DiagramView::Click(QPoint at, bool leftCtrl, bool alt) {
+std::optional<int32_t> DiagramView::StationAt(QPoint at) const {
     const double px = PixelsPerUnit();
     const SurfacePoint p{static_cast<int32_t>(at.x() / px), static_cast<int32_t>(-at.y() / px)};
-    const auto station = m_model.StripRegistry().HitTest(p);
+    return m_model.StripRegistry().HitTest(p);
+}
+
+int DiagramView::ExcludedAreaAt(QPoint at) const {
+    const auto station = StationAt(at);
+    if (!station) return -1;
+    const auto& areas = m_document->doc.Texts().ExcludedAreas();
+    for (std::size_t i = 0; i < areas.size(); ++i) {
+        const auto [lo, hi] = std::minmax(areas[i].from, areas[i].to);
+        if (lo <= *station && *station <= hi) return static_cast<int>(i);
+    }
+    return -1;
+}
+
+void DiagramView::Click(QPoint at, bool leftCtrl, bool alt) {
+    const auto station = StationAt(at);
     if (!station || leftCtrl) return;
     CNivoraDoc& doc = m_document->doc;
     if (alt) {
-        const auto& areas = doc.Texts().ExcludedAreas();
-        for (std::size_t i = 0; i < areas.size(); ++i) {
-            const auto [lo, hi] = std::minmax(areas[i].from, areas[i].to);
-            if (lo <= *station && *station <= hi) {
-                emit ExcludedAreaClicked(static_cast<int>(i));
-                return;
-            }
-        }
+        if (const int area = ExcludedAreaAt(at); area >= 0) emit ExcludedAreaClicked(area);
         return;
     }
     const std::string text = std::to_string(*station);
     if (text == doc.ClickedStations().Get(0)) return;
     doc.ClickedStations().Push(text);
     emit StationsChanged();
+}
+
+void DiagramView::contextMenuEvent(QContextMenuEvent* event) {
+    // Window managers often take Alt+click; the menu offers the same.
+    // The scroll area hands on the viewport's event: the point is in viewport coordinates.
+    emit ContextMenuRequested(event->pos());
+    event->accept();
 }
 
 void DiagramView::mousePressEvent(QMouseEvent* event) {

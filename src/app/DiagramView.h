@@ -41,6 +41,8 @@ class DiagramView final : public QAbstractScrollArea {
     // Handles a click at a point of the viewport as the left button does;
     // leftCtrl and alt are the keys held at the time.
     void Click(QPoint at, bool leftCtrl, bool alt);
+    // Index of the first excluded area under a viewport point, or -1.
+    int ExcludedAreaAt(QPoint at) const;
     // Pixels per logical unit of the screen mapping.
     double PixelsPerUnit() const;
     void UpdateScrollSizes();
@@ -74,10 +76,13 @@ class DiagramView final : public QAbstractScrollArea {
     void PageShown();
     // A short note for the status bar, and the whole of it for its tooltip.
     void StatusMessage(const QString& text, const QString& details = {});
+    // Right click (or the menu key) at a viewport point.
+    void ContextMenuRequested(QPoint at);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -90,6 +95,7 @@ class DiagramView final : public QAbstractScrollArea {
     void ScrollToStation(int32_t station);
     void LayoutOverview();
     void NotifyPage();
+    std::optional<int32_t> StationAt(QPoint at) const;
 
     std::shared_ptr<OpenDocument> m_document;
     AppContext& m_context;

@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDialog>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
@@ -10,6 +12,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPageSetupDialog>
 #include <QPointer>
 #include <QPrinter>
@@ -17,6 +20,7 @@
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QToolBar>
+#include <QUrl>
 #include <QWindowStateChangeEvent>
 #include <cstdlib>
 #include <tuple>
@@ -34,6 +38,7 @@
 #include "QtText.h"
 #include "StatusReadout.h"
 #include "WaitWindow.h"
+#include "WindowArrangement.h"
 #include "dialogs/ProgramIcon.h"
 
 namespace nivora::app {
@@ -42,12 +47,26 @@ namespace {
 // Process-wide: the main frame was minimised, so the viewer comes back on restore.
 bool g_minimised = false;
 constexpr int kRecentCount = 10;
+
+// A status bar text pane that asks for its width but may be given less.
+class StatusPane final : public QLabel {
+  public:
+    StatusPane(int width, QWidget* parent) : QLabel(parent), m_width(width) {}
+    QSize sizeHint() const override {
+        return {std::max(m_width, QLabel::sizeHint().width()), QLabel::sizeHint().height()};
+    }
+    QSize minimumSizeHint() const override { return {minimumWidth(), QLabel::sizeHint().height()}; }
+
+  private:
+    int m_width;
+};
 }  // namespace
 
 CMainFrame::CMainFrame(AppContext& context)
     : m_context(context), m_area(new QMdiArea(this)), m_viewer(new CNMDateiDlg(this)) {
     setObjectName(QStringLiteral("mainFrame"));
     setCentralWidget(m_area);
+    setAcceptDrops(true);
     m_area->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_area->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     BuildActions();
@@ -215,6 +234,15 @@ void CMainFrame::BuildActions() {
     }
     MakeAction(kOverviewBar, QStringLiteral("Ü&bersichtsleiste"))->setCheckable(true);
     Action(kOverviewBar)->setEnabled(true);
+    // Switching documents as multiple-document programs do.
+    for (const auto& [id, key] : {std::pair{kNextWindow, QStringLiteral("Ctrl+Tab")},
+                                  std::pair{kPreviousWindow, QStringLiteral("Ctrl+Shift+Tab")}}) {
+        QAction* a = MakeAction(id, Prompt(id));
+        a->setShortcut(QKeySequence(key));
+        a->setShortcutContext(Qt::WindowShortcut);
+        a->setEnabled(true);
+        addAction(a);
+    }
     MakeAction(kRepositionBars, QStringLiteral("Repositioniere Menüleisten"))->setEnabled(true);
 }
 
@@ -307,9 +335,12 @@ void CMainFrame::BuildDocumentMenus() {
     auto* window = new QMenu(QStringLiteral("&Fenster"), this);
     for (int id : {kNewWindow, kCascade, kTileVertical, kTileHorizontal, kArrangeIcons})
         window->addAction(Action(id));
+    connect(window, &QMenu::aboutToShow, window, [this, window] { FillWindowList(window); });
     auto* help = new QMenu(QStringLiteral("&?"), this);
     help->addAction(Action(kAbout));
     m_menus129 = {file, view, settings, exceedances, window, help};
+    // Two separators in a row stay two, where this edition removes an entry.
+    for (QMenu* m : m_menus129 + m_menus128) m->setSeparatorsCollapsible(false);
 
     // This edition offers neither export nor a correction value: the entries
     // go whenever their menu opens.
@@ -411,17 +442,27 @@ void CMainFrame::BuildToolBar() {
 }
 
 void CMainFrame::BuildStatusBar() {
-    const int widths[3] = {300, 200, 350};
-    for (int i = 0; i < 3; ++i) {
-        m_panes[i] = new QLabel(this);
-        m_panes[i]->setObjectName(QStringLiteral("pane%1").arg(i));
-        m_panes[i]->setMinimumWidth(widths[i]);
-        statusBar()->addWidget(m_panes[i], i == 1 ? 1 : 0);
-    }
+    // Pane 0 keeps its width whatever the prompt; the readout takes what is
+    // left and is never cut; the empty pane gives way first.
+    AddPane(300, 300, false);
+    AddPane(200, 200, true);
+    AddPane(350, 0, false);
     m_pagePane = new QLabel(this);
     m_pagePane->setObjectName(QStringLiteral("pagePane"));
     m_pagePane->setMinimumWidth(120);
     statusBar()->addPermanentWidget(m_pagePane);
+}
+
+QLabel* CMainFrame::AddPane(int width, int minimumWidth, bool stretch) {
+    auto* pane = new StatusPane(width, this);
+    pane->setObjectName(QStringLiteral("pane%1").arg(m_panes.size()));
+    if (width == minimumWidth)
+        pane->setFixedWidth(width);
+    else
+        pane->setMinimumWidth(minimumWidth);
+    statusBar()->addWidget(pane, stretch ? 1 : 0);
+    m_panes.push_back(pane);
+    return pane;
 }
 
 QList<QMenu*> CMainFrame::CurrentMenus() const { return m_documentMenus ? m_menus129 : m_menus128; }
@@ -451,11 +492,19 @@ void CMainFrame::UpdateNavigation() {
 QString CMainFrame::PageText() const { return m_pagePane->text(); }
 
 void CMainFrame::ShowStatusMessage(const QString& text, const QString& details) {
-    m_panes[0]->setText(text);
-    m_panes[0]->setToolTip(details.isEmpty() ? text : details);
+    SetPromptPane(text, details.isEmpty() ? text : details);
 }
 
-QString CMainFrame::StatusMessage() const { return m_panes[0]->text(); }
+QString CMainFrame::StatusMessage() const { return m_prompt; }
+
+void CMainFrame::SetPromptPane(const QString& text, const QString& tooltip) {
+    // Pane 0 keeps its width: a long text is cut there and read whole in the tooltip.
+    m_prompt = text;
+    QLabel* pane = m_panes[0];
+    pane->setText(
+        pane->fontMetrics().elidedText(text, Qt::ElideRight, pane->contentsRect().width() - 2));
+    pane->setToolTip(tooltip);
+}
 
 void CMainFrame::SetOverviewBar(bool on) {
     m_overviewBar = on;
@@ -491,8 +540,15 @@ void CMainFrame::GoToStation() {
 
 bool CMainFrame::event(QEvent* e) {
     if (e->type() == QEvent::StatusTip) {
-        m_panes[0]->setText(static_cast<QStatusTipEvent*>(e)->tip());
+        const QString tip = static_cast<QStatusTipEvent*>(e)->tip();
+        SetPromptPane(tip, tip);
         return true;
+    }
+    if (e->type() == QEvent::WindowTitleChange && !m_settingCaption &&
+        windowTitle() != WantedCaption()) {
+        // The multiple-document area sets its own caption when a window is
+        // maximised or restored; ours follows once it is done.
+        QMetaObject::invokeMethod(this, &CMainFrame::UpdateCaption, Qt::QueuedConnection);
     }
     return QMainWindow::event(e);
 }
@@ -535,7 +591,11 @@ void CMainFrame::RepositionBars() {
 }
 
 void CMainFrame::ShowStationReadout(const std::string& newest, const std::string& older) {
-    m_panes[1]->setText(QString::fromLatin1(StationReadoutText(newest, older).c_str()));
+    QLabel* pane = m_panes[1];
+    pane->setText(QString::fromLatin1(StationReadoutText(newest, older).c_str()));
+    // Never cut: the pane is at least as wide as its text.
+    pane->setMinimumWidth(std::max(
+        200, pane->fontMetrics().horizontalAdvance(pane->text()) + 2 * pane->margin() + 8));
 }
 
 QString CMainFrame::ReadoutText() const { return m_panes[1]->text(); }
@@ -569,16 +629,11 @@ DiagramView* CMainFrame::ActiveView() const {
     return w ? qobject_cast<DiagramView*>(w->widget()) : nullptr;
 }
 
-void CMainFrame::UpdateCaption() {
-    QMdiSubWindow* w = m_area->activeSubWindow();
-    if (!w) return;
-    QString caption = QString::fromLatin1(program::kTitle);
-    if (!w->isMaximized()) caption += QStringLiteral(" - ") + w->windowTitle();
-    setWindowTitle(caption);
-}
-
 void CMainFrame::OnSubWindowActivated(QMdiSubWindow* window) {
-    if (window) m_lastActive = window;
+    if (window) {
+        m_lastActive = window;
+        m_frameTitle = QString::fromLatin1(program::kTitle);
+    }
     UpdateMenuBar();
     DiagramView* view = window ? qobject_cast<DiagramView*>(window->widget()) : nullptr;
     RefreshFileViewer();
@@ -601,6 +656,14 @@ DiagramView* CMainFrame::CreateWindow(std::shared_ptr<OpenDocument> document) {
         if (window->windowTitle() == t) return;
         window->setWindowTitle(t);
         UpdateCaption();
+    });
+    connect(window, &QMdiSubWindow::windowStateChanged, this, [this] {
+        UpdateCaption();
+        // The area may set a caption of its own right after the change.
+        QMetaObject::invokeMethod(this, &CMainFrame::UpdateCaption, Qt::QueuedConnection);
+    });
+    connect(view, &DiagramView::ContextMenuRequested, this, [this, view](QPoint at) {
+        if (auto menu = ContextMenu(*view, at)) menu->exec(view->viewport()->mapToGlobal(at));
     });
     connect(view, &DiagramView::StationsChanged, this, [this, view] {
         const CFifo& f = view->Document().doc.ClickedStations();
@@ -626,10 +689,8 @@ DiagramView* CMainFrame::CreateWindow(std::shared_ptr<OpenDocument> document) {
             this,
             [this] {
                 UpdateMenuBar();
-                if (m_area->subWindowList().isEmpty()) {
-                    RefreshFileViewer();
-                    setWindowTitle(QString::fromLatin1(program::kTitle));
-                }
+                if (m_area->subWindowList().isEmpty()) RefreshFileViewer();
+                UpdateCaption();
             },
             Qt::QueuedConnection);
     });
@@ -693,10 +754,7 @@ void CMainFrame::OnFileOpen() {
     dialog.setOption(QFileDialog::ReadOnly, false);
     if (!last.isEmpty()) dialog.selectFile(last);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
-    const QString chosen = dialog.selectedFiles().front();
-    OpenFile(chosen);
-    if (m_context.store)
-        m_context.store->WriteText("Sonstiges", "LastFileOpen", qt::ToCp1252(chosen));
+    OpenChosenFile(dialog.selectedFiles().front());
 }
 
 void CMainFrame::Execute(int command) { Dispatch(command); }
@@ -735,12 +793,25 @@ void CMainFrame::Dispatch(int command) {
             if (view) CreateWindow(view->SharedDocument());
             return;
         case kCascade:
-            m_area->cascadeSubWindows();
+            Cascade(*m_area);
+            UpdateCaption();
             return;
         case kTileVertical:
+            TileSideBySide(*m_area);
+            UpdateCaption();
+            return;
         case kTileHorizontal:
+            TileOneAboveTheOther(*m_area);
+            UpdateCaption();
+            return;
         case kArrangeIcons:
-            m_area->tileSubWindows();
+            ArrangeIcons(*m_area);
+            return;
+        case kNextWindow:
+            m_area->activateNextSubWindow();
+            return;
+        case kPreviousWindow:
+            m_area->activatePreviousSubWindow();
             return;
         case kFileViewer:
             ToggleFileViewer();

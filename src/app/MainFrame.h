@@ -6,6 +6,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <vector>
 
 #include "DiagramView.h"
 
@@ -30,8 +31,18 @@ class CMainFrame final : public QMainWindow {
     // Opens a file as a document window, or activates the window that shows
     // it already. Null when it could not be opened.
     DiagramView* OpenFile(const QString& path);
-    // The open command: the file dialog, then OpenFile and "LastFileOpen".
+    // The open command: the file dialog, then OpenChosenFile.
     void OnFileOpen();
+    // A file chosen to open (open dialog, drop): OpenFile, then "LastFileOpen".
+    DiagramView* OpenChosenFile(const QString& path);
+    // Un-minimises, raises and activates the main window (a later start asked for it).
+    void BringToFront();
+    // The caption the frame shows now: its title, and the active document's
+    // title, in brackets while that window is maximised.
+    QString WantedCaption() const;
+    // The context menu of a view at a viewport point: the excluded area under
+    // it (when there is one), the section and the evaluation dialog.
+    std::unique_ptr<QMenu> ContextMenu(DiagramView& view, QPoint at);
 
     void ShowStationReadout(const std::string& newest, const std::string& older);
     QString ReadoutText() const;
@@ -68,6 +79,8 @@ class CMainFrame final : public QMainWindow {
     bool event(QEvent* event) override;
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     QMenu* createPopupMenu() override;
 
   private:
@@ -77,6 +90,11 @@ class CMainFrame final : public QMainWindow {
     void BuildDocumentMenus();
     void BuildToolBar();
     void BuildStatusBar();
+    // A text pane of the status bar: preferred width, the width it may shrink
+    // to, and whether it takes the room that is left.
+    QLabel* AddPane(int width, int minimumWidth, bool stretch);
+    void SetPromptPane(const QString& text, const QString& tooltip);
+    void FillWindowList(QMenu* menu);
     void AttachRecentFiles(QMenu* fileMenu, QAction* marker);
     void AddRecentFile(const QString& path);
     void UpdateMenuBar();
@@ -90,7 +108,10 @@ class CMainFrame final : public QMainWindow {
     AppContext& m_context;
     QMdiArea* m_area;
     QToolBar* m_toolBar = nullptr;
-    QLabel* m_panes[3] = {};
+    std::vector<QLabel*> m_panes;
+    QString m_prompt;  // the full prompt of pane 0, shown cut to its width
+    QString m_frameTitle;
+    bool m_settingCaption = false;
     QLabel* m_pagePane = nullptr;
     bool m_overviewBar = true;
     CNMDateiDlg* m_viewer;

@@ -8,9 +8,13 @@
 #include <algorithm>
 
 #include "AppContext.h"
+#include "AppInfo.h"
 #include "Commands.h"
 #include "DiagramView.h"
+#include "MessageBoxSink.h"
 #include "QtPainterSurface.h"
+#include "QtText.h"
+#include "document/NivoraDoc.h"
 
 namespace nivora::app {
 
@@ -29,6 +33,9 @@ SurfaceRect PrintRect(const QPrinter& printer) {
 
 PrintJobInfo Prepare(CNivoraView& model, QPrinter& printer) {
     PrintJobInfo job;
+    // PDFs and print queues carry the run's file name as the document's title.
+    printer.setDocName(qt::FromCp1252(model.Document().FileName()));
+    printer.setCreator(QString::fromLatin1(program::kTitle));
     model.OnPreparePrinting(job);
     if (!model.EvaluationMode()) ApplyOrientation(printer, PageOrientation::Landscape);
     job.printRect = PrintRect(printer);
@@ -80,8 +87,19 @@ int RunPrintCommand(DiagramView& view, int command, QWidget* parent) {
         command == kPreviewDiagram || command == kPreviewEvaluation || command == kPreview;
     PrintJobInfo job = Prepare(model, printer);
     int printed = 0;
+    if (job.maxPage < 1) {
+        MessageBoxSink(parent).Show(kNoPageText, MessageIcon::Information);
+        return 0;
+    }
     if (preview) {
-        QPrintPreviewDialog dialog(&printer, parent);
+        // A printer of its own: the preview starts empty and never shows the
+        // pages of an earlier job.
+        QPrinter previewPrinter(QPrinter::HighResolution);
+        previewPrinter.setPrinterName(printer.printerName());
+        previewPrinter.setPageLayout(printer.pageLayout());
+        previewPrinter.setDocName(printer.docName());
+        previewPrinter.setColorMode(printer.colorMode());
+        QPrintPreviewDialog dialog(&previewPrinter, parent);
         dialog.setWindowTitle(QStringLiteral("Seitenansicht"));
         QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested,
                          [&](QPrinter* p) { PrintPages(model, context, *p, job, 1, job.maxPage); });
@@ -93,6 +111,7 @@ int RunPrintCommand(DiagramView& view, int command, QWidget* parent) {
                              });
         }
         dialog.exec();
+        printer.setPageLayout(previewPrinter.pageLayout());
     } else {
         printer.setFromTo(0, 0);
         QPrintDialog dialog(&printer, parent);

@@ -14,6 +14,9 @@ namespace nivora::app {
 class DiagramView;
 struct AppContext;
 
+// The message of a job without a page (Windows-1252).
+inline constexpr const char* kNoPageText = "Es gibt keine Seite zum Drucken.";
+
 // Prepares the mode and orientation for a print command of the view and
 // runs the print dialog (or the preview). Returns the number of pages printed
 // (0 when cancelled or for a preview).

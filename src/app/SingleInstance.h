@@ -1,6 +1,7 @@
 #pragma once
 // Only one instance of a version runs per user: a second start asks the
-// first to bring its main window to the front, and ends.
+// first to bring its main window to the front (and to open the file it was
+// given with --open), and ends.
 #include <QLocalServer>
 #include <QObject>
 #include <QString>
@@ -12,14 +13,19 @@ class SingleInstance final : public QObject {
   public:
     explicit SingleInstance(QString name, QObject* parent = nullptr);
     // True when this is the first instance (it then listens for later ones);
-    // false after a running instance was asked to come to the front.
-    bool Acquire();
+    // false after a running instance was asked to come to the front and to
+    // open fileToOpen (an absolute path, or empty for none).
+    bool Acquire(const QString& fileToOpen = {});
     const QString& Name() const { return m_name; }
 
   signals:
     void ActivationRequested();
+    // A later start handed over a file; emitted once its message is complete.
+    void OpenRequested(const QString& path);
 
   private:
+    void Handle(const QByteArray& line);
+
     QString m_name;
     QLocalServer m_server;
 };

@@ -8,6 +8,7 @@
 #include "QtText.h"
 #include "dialogs/DialogSupport.h"
 #include "document/NivoraDoc.h"
+#include "lists/ColumnWidths.h"
 #include "lists/ExListCtrl.h"
 
 namespace nivora::app {
@@ -18,13 +19,16 @@ CAuswertungDlg::CAuswertungDlg(const CNivoraDoc& doc, ISettingsStore& store, QWi
     m_list = new CExListCtrl(this);
     m_list->setObjectName(ControlName("list", 1067));
     std::vector<CPersListCtrl::Column> columns;
-    for (const auto& c : CAuswertungsListe::Columns())
-        columns.push_back({qt::FromCp1252(c.heading), Qt::AlignLeft, c.width});
+    for (const auto& c : CAuswertungsListe::Columns()) {
+        const QString heading = qt::FromCp1252(c.heading);
+        columns.push_back({heading, Qt::AlignLeft, DefaultColumnWidth(*m_list, heading, c.width)});
+    }
     m_list->SetColumns(columns);
     m_list->Initialise(store, CPersListCtrl::kSection, CAuswertungsListe::kSettingsEntry);
     m_lines.Fill(doc.Exceedances(), CZi4Verwaltung::SectionLookup(doc.State()),
                  doc.Texts().ExcludedAreas());
     m_list->SetRows(m_lines);
+    FitColumnsToCells(*m_list);
     // Editing an exceedance and taking over the one above (double click, F7)
     // are not offered by this edition; the hints stay as the users know them.
     auto* hint1 = new QLabel(
@@ -51,6 +55,7 @@ CAuswertungDlg::CAuswertungDlg(const CNivoraDoc& doc, ISettingsStore& store, QWi
     layout->addWidget(m_list);
     layout->addLayout(bottom);
     resize(FromDialogUnits(*this, 468, 282));
+    WidenForList(*this, *m_list);
 }
 
 }  // namespace nivora::app

@@ -6,9 +6,11 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "QtText.h"
 #include "dialogs/DialogSupport.h"
@@ -24,6 +26,7 @@ QLabel* ReadLabel(QWidget* parent, int id) {
     label->setObjectName(ControlName("label", id));
     label->setAlignment(Qt::AlignCenter);
     label->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
     return label;
 }
 
@@ -128,6 +131,14 @@ DataAdjustmentsDialog::DataAdjustmentsDialog(int32_t readStart, int32_t readEnd,
     m_startField->installEventFilter(this);
     Refresh();
     resize(FromDialogUnits(*this, 357, 252));
+}
+
+void DataAdjustmentsDialog::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    // The template's width; the height the content needs there, without
+    // empty bands (known only once the fonts and the style are applied).
+    if (QLayout* l = layout(); l && l->hasHeightForWidth())
+        resize(width(), std::max(minimumHeight(), l->totalHeightForWidth(width())));
 }
 
 bool DataAdjustmentsDialog::eventFilter(QObject* watched, QEvent* event) {

@@ -31,6 +31,7 @@ class DataAdjustmentsDialog : public QDialog {
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
   private:
     void Refresh();

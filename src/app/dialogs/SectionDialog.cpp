@@ -111,13 +111,15 @@ SectionDialog::SectionDialog(const std::string& sectionText, bool firstSection,
     layout->addLayout(buttons);
 
     // This edition only shows the section.
-    for (QWidget* w :
-         std::initializer_list<QWidget*>{m_evaluate, m_begin, m_width, m_limit, m_factorK,
-                                         m_unitPrice, m_roadSurface, m_surfaces})
+    // Fields that may not be changed are read-only rather than greyed out:
+    // their values stay readable and can be selected and copied.
+    for (QWidget* w : std::initializer_list<QWidget*>{m_evaluate, m_surfaces})
         w->setEnabled(m_logic.InputsEnabled());
+    for (QLineEdit* e : {m_begin, m_width, m_limit, m_factorK, m_unitPrice, m_roadSurface})
+        e->setReadOnly(!m_logic.InputsEnabled());
     ok->setEnabled(m_logic.OkEnabled());
     cancel->setDefault(true);
-    m_begin->setReadOnly(m_logic.BeginReadOnly());
+    if (m_logic.BeginReadOnly()) m_begin->setReadOnly(true);
     for (int k = 0; k < 2; ++k) {
         QPushButton* b = m_stationButtons[static_cast<std::size_t>(k)];
         b->setVisible(m_logic.StationButtonsVisible());

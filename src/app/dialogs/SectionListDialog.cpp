@@ -8,6 +8,7 @@
 #include "dialogs/DialogSupport.h"
 #include "dialogs/SectionDialog.h"
 #include "document/NivoraDoc.h"
+#include "lists/ColumnWidths.h"
 #include "lists/PersListCtrl.h"
 #include "text/Number.h"
 
@@ -46,8 +47,11 @@ SectionListDialog::SectionListDialog(CNivoraDoc& doc, ISettingsStore& store, QWi
     m_list = new CPersListCtrl(this);
     m_list->setObjectName(ControlName("list", kList));
     std::vector<CPersListCtrl::Column> columns;
-    for (const auto& c : CAbschnitteDlg::Columns())
-        columns.push_back({qt::FromCp1252(c.heading), AlignmentOf(c.align), c.width});
+    for (const auto& c : CAbschnitteDlg::Columns()) {
+        const QString heading = qt::FromCp1252(c.heading);
+        columns.push_back(
+            {heading, AlignmentOf(c.align), DefaultColumnWidth(*m_list, heading, c.width)});
+    }
     m_list->SetColumns(columns);
     m_list->Initialise(store, CPersListCtrl::kSection, CAbschnitteDlg::kSettingsEntry);
     for (int i = 0; i < m_logic.RowCount(); ++i) {
@@ -55,6 +59,7 @@ SectionListDialog::SectionListDialog(CNivoraDoc& doc, ISettingsStore& store, QWi
         for (const auto& cell : m_logic.Row(i)) cells << qt::FromCp1252(cell);
         m_list->AddRow(cells);
     }
+    FitColumnsToCells(*m_list);
     connect(m_list, &QTreeWidget::itemDoubleClicked, this, [this] { EditSelected(); });
 
     auto* buttons = new QHBoxLayout;
@@ -84,6 +89,7 @@ SectionListDialog::SectionListDialog(CNivoraDoc& doc, ISettingsStore& store, QWi
     layout->addWidget(m_list);
     layout->addLayout(buttons);
     resize(FromDialogUnits(*this, 511, 180));
+    WidenForList(*this, *m_list);
 }
 
 std::unique_ptr<SectionDialog> SectionListDialog::CreateSectionDialog(int row) {

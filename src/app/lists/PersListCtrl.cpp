@@ -71,6 +71,7 @@ void CPersListCtrl::RestoreColumns(const std::string& defaultWidths) {
         // Fields beyond the columns have nothing to size.
         if (n < columns) header()->resizeSection(n, std::max(0, text::ToInt(field)));
     }
+    m_widthsRestored = n > 0;
     const std::string order = m_store->ReadText(m_section, m_entry + kOrderSuffix).value_or("");
     if (!order.empty() && n == columns) {
         std::vector<int> logical;

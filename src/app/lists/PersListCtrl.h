@@ -49,6 +49,8 @@ class CPersListCtrl : public QTreeWidget {
     // Logical column index at each visual position.
     std::vector<int> ColumnOrder() const;
     int SortInfo() const { return m_sortInfo; }
+    // Whether Initialise found stored widths.
+    bool WidthsRestored() const { return m_widthsRestored; }
 
     // Forgets the stored columns of every list: they open with their
     // initial widths again.
@@ -61,6 +63,7 @@ class CPersListCtrl : public QTreeWidget {
     std::string m_section;
     std::string m_entry;
     int m_sortInfo = -1;
+    bool m_widthsRestored = false;
     std::vector<Qt::Alignment> m_align;
 };
 

@@ -3,9 +3,11 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 
 #include "app/dialogs/DialogDocument.h"
 #include "dialogs/AuswertungDlg.h"
+#include "lists/ColumnWidths.h"
 #include "lists/ExListCtrl.h"
 #include "platform/SettingsStore.h"
 
@@ -48,7 +50,7 @@ TEST_F(AuswertungDlgTest, ListsExceedancesWithAreasDividedBySections) {
     EXPECT_EQ(headings,
               (QStringList{"Nr.", "Seite", "Station [m]", "Breite", "Messwert [mm]", "p [mm]",
                            QStringLiteral("p² [mm]"), "Geschw. [km/h]", "Bemerkung"}));
-    EXPECT_EQ(list.ColumnWidths(), (std::vector<int>{40, 0, 100, 40, 90, 50, 50, 100, 270}));
+    EXPECT_EQ(list.ColumnWidths()[1], 0);  // "Seite" hidden until dragged open
 
     ASSERT_EQ(list.RowCount(), 7);
     const std::vector<K> kinds = {K::Exceedance, K::Area,       K::Exceedance, K::Separator,
@@ -75,6 +77,31 @@ TEST_F(AuswertungDlgTest, ListsExceedancesWithAreasDividedBySections) {
               (QStringList{"3", "-999", "70.0", "3.25", "5.5", "4", "16", "12.5", ""}));
 }
 
+TEST_F(AuswertungDlgTest, EveryHeadingAndCellReadsInFull) {
+    CNivoraDoc doc;
+    test::LoadDocument(doc, kState);
+    CAuswertungDlg dialog(doc, store);
+    CExListCtrl& list = dialog.List();
+    const std::vector<int> original{40, 0, 100, 40, 90, 50, 50, 100, 270};
+    for (int c = 0; c < list.columnCount(); ++c) {
+        SCOPED_TRACE(list.headerItem()->text(c).toStdString());
+        const int width = list.header()->sectionSize(c);
+        if (original[static_cast<std::size_t>(c)] == 0) {
+            EXPECT_EQ(width, 0);
+            continue;
+        }
+        EXPECT_LE(list.header()->fontMetrics().horizontalAdvance(list.headerItem()->text(c)),
+                  width);
+        EXPECT_LE(HeadingWidthNeeded(list, list.headerItem()->text(c)), width);
+        for (int r = 0; r < list.RowCount(); ++r)
+            EXPECT_LE(CellWidthNeeded(list, list.topLevelItem(r)->text(c)), width) << r;
+    }
+    // The dialog shows all columns side by side where the screen allows.
+    ASSERT_NE(dialog.screen(), nullptr);
+    EXPECT_GE(dialog.width(), std::min(ListWidthNeeded(list),
+                                       dialog.screen()->availableGeometry().width() * 9 / 10));
+}
+
 TEST_F(AuswertungDlgTest, RunWithoutExceedancesShowsAnEmptyList) {
     CNivoraDoc doc;
     test::LoadDocument(doc, "KENNUNG=135122\nBEREICHOHNEERKENNUNGDATEN=200_250_x\n");
@@ -86,9 +113,13 @@ TEST_F(AuswertungDlgTest, ColumnsPersistAndCloseButtonCloses) {
     CNivoraDoc doc;
     test::LoadDocument(doc, kState);
     store.WriteText("Spaltenbreiten", "AuswertungDlg", "40;35;");
+    std::string expected = "40;35;";
     {
         CAuswertungDlg dialog(doc, store);
+        EXPECT_EQ(dialog.List().ColumnWidths()[0], 40);  // stored widths win
         EXPECT_EQ(dialog.List().ColumnWidths()[1], 35);  // "Seite" dragged open earlier
+        for (std::size_t c = 2; c < 9; ++c)
+            expected += std::to_string(dialog.List().ColumnWidths()[c]) + ";";
         dialog.List().header()->moveSection(8, 0);
         auto* close = dialog.findChild<QPushButton*>(QStringLiteral("button1"));
         ASSERT_NE(close, nullptr);
@@ -104,7 +135,7 @@ TEST_F(AuswertungDlgTest, ColumnsPersistAndCloseButtonCloses) {
             texts.contains(QStringLiteral("Taste F7, um Bemerkung und Berücksichtigungsstatus der "
                                           "Überschreitung darüber zu übernehmen")));
     }
-    EXPECT_EQ(store.ReadText("Spaltenbreiten", "AuswertungDlg"), "40;35;100;40;90;50;50;100;270;");
+    EXPECT_EQ(store.ReadText("Spaltenbreiten", "AuswertungDlg"), expected);
     EXPECT_EQ(store.ReadText("Spaltenbreiten", "AuswertungDlgiOrder"), "8;0;1;2;3;4;5;6;7;");
 }
 

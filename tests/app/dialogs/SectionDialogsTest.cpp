@@ -10,6 +10,7 @@
 #include "app/dialogs/DialogDocument.h"
 #include "dialogs/SectionDialog.h"
 #include "dialogs/SectionListDialog.h"
+#include "lists/ColumnWidths.h"
 #include "lists/PersListCtrl.h"
 #include "platform/SettingsStore.h"
 #include "widgets/Label.h"
@@ -52,7 +53,15 @@ TEST_F(SectionDialogsTest, ListShowsOneRowPerSection) {
     EXPECT_EQ(headings, (QStringList{"von [m]", "bis [m]", "ausw.?", "Breite [cm]", "Grenzw. [mm]",
                                      "Faktor k", "Einheitspr.", "Fahrbahnob.", "Mittl. Geschw.",
                                      "VarK [%]"}));
-    EXPECT_EQ(list.ColumnWidths(), (std::vector<int>{50, 50, 50, 70, 80, 60, 70, 80, 80, 80}));
+    // The pixels of the original dialog font, grown for this desktop's font
+    // and never narrower than the heading.
+    const std::vector<int> original{50, 50, 50, 70, 80, 60, 70, 80, 80, 80};
+    for (int c = 0; c < list.columnCount(); ++c) {
+        EXPECT_GE(list.ColumnWidths()[static_cast<std::size_t>(c)],
+                  DefaultColumnWidth(list, headings[c], original[static_cast<std::size_t>(c)]));
+        EXPECT_GE(list.ColumnWidths()[static_cast<std::size_t>(c)],
+                  original[static_cast<std::size_t>(c)]);
+    }
     ASSERT_EQ(list.RowCount(), 2);
     EXPECT_EQ(Row(list, 0),
               (QStringList{"0.0", "50.0", "ja", "350", "4.0", "0.6", "12.5", "Asphalt", "", ""}));
@@ -65,6 +74,20 @@ TEST_F(SectionDialogsTest, ListShowsOneRowPerSection) {
     EXPECT_TRUE(align(2).testFlag(Qt::AlignHCenter));
     EXPECT_TRUE(align(7).testFlag(Qt::AlignLeft));
     EXPECT_EQ(list.selectionBehavior(), QAbstractItemView::SelectRows);
+}
+
+TEST_F(SectionDialogsTest, EveryHeadingAndCellReadsInFull) {
+    SectionListDialog dialog(doc, store);
+    CPersListCtrl& list = dialog.List();
+    for (int c = 0; c < list.columnCount(); ++c) {
+        SCOPED_TRACE(list.headerItem()->text(c).toStdString());
+        const int width = list.header()->sectionSize(c);
+        EXPECT_LE(list.header()->fontMetrics().horizontalAdvance(list.headerItem()->text(c)),
+                  width);
+        EXPECT_LE(HeadingWidthNeeded(list, list.headerItem()->text(c)), width);
+        for (int r = 0; r < list.RowCount(); ++r)
+            EXPECT_LE(CellWidthNeeded(list, list.topLevelItem(r)->text(c)), width) << r;
+    }
 }
 
 TEST_F(SectionDialogsTest, ListButtons) {
@@ -92,14 +115,23 @@ TEST_F(SectionDialogsTest, ListButtons) {
 
 TEST_F(SectionDialogsTest, ColumnsAreKeptUnderTheirOwnEntry) {
     store.WriteText("Spaltenbreiten", "BreitenaendernDlg", "90;91;");
+    std::string expected = "90;91;";
     {
         SectionListDialog dialog(doc, store);
-        EXPECT_EQ(dialog.List().ColumnWidths()[0], 90);
-        EXPECT_EQ(dialog.List().ColumnWidths()[2], 50);
-        dialog.List().header()->resizeSection(9, 33);
+        CPersListCtrl& list = dialog.List();
+        EXPECT_EQ(list.ColumnWidths()[0], 90);
+        EXPECT_EQ(list.ColumnWidths()[1], 91);
+        // The columns without a stored width keep their defaults.
+        for (int c = 2; c < 9; ++c) {
+            EXPECT_EQ(
+                list.ColumnWidths()[static_cast<std::size_t>(c)],
+                DefaultColumnWidth(list, list.headerItem()->text(c),
+                                   CAbschnitteDlg::Columns()[static_cast<std::size_t>(c)].width));
+            expected += std::to_string(list.ColumnWidths()[static_cast<std::size_t>(c)]) + ";";
+        }
+        list.header()->resizeSection(9, 33);
     }
-    EXPECT_EQ(store.ReadText("Spaltenbreiten", "BreitenaendernDlg"),
-              "90;91;50;70;80;60;70;80;80;33;");
+    EXPECT_EQ(store.ReadText("Spaltenbreiten", "BreitenaendernDlg"), expected + "33;");
 }
 
 TEST_F(SectionDialogsTest, OkKeepsTheSectionsAndComputesTheRunStatistics) {
@@ -148,7 +180,7 @@ TEST_F(SectionDialogsTest, SectionDialogShowsTheSectionAndAllowsNoChange) {
     struct Field {
         const char* name;
         const char* text;
-        bool enabled;
+        bool editable;
     };
     for (const Field& f : std::vector<Field>{{"edit1073", "0.0", false},
                                              {"edit1074", "350", false},
@@ -156,12 +188,16 @@ TEST_F(SectionDialogsTest, SectionDialogShowsTheSectionAndAllowsNoChange) {
                                              {"edit1126", "0.6", false},
                                              {"edit1127", "12.5", false},
                                              {"edit1130", "Asphalt", false},
-                                             {"edit1136", "", true},
-                                             {"edit1139", "", true}}) {
+                                             {"edit1136", "", false},
+                                             {"edit1139", "", false}}) {
         SCOPED_TRACE(f.name);
         auto& edit = Find<QLineEdit>(*dialog, f.name);
         EXPECT_EQ(edit.text(), QString::fromUtf8(f.text));
-        EXPECT_EQ(edit.isEnabled(), f.enabled);
+        // Read-only, not greyed out: readable and selectable.
+        EXPECT_TRUE(edit.isEnabled());
+        EXPECT_EQ(!edit.isReadOnly(), f.editable);
+        EXPECT_EQ(edit.palette().color(QPalette::Text),
+                  edit.palette().color(QPalette::Active, QPalette::Text));
     }
     EXPECT_TRUE(Find<QLineEdit>(*dialog, "edit1136").isReadOnly());
     auto& evaluate = Find<QCheckBox>(*dialog, "check1065");
@@ -201,7 +237,8 @@ TEST_F(SectionDialogsTest, StationButtonsOfALaterSectionTakeTheClickedStations) 
     EXPECT_EQ(Find<QLineEdit>(*dialog, "edit1130").text(),
               qt::FromCp1252(doc.State().GetRoadSurfaceName()));
     EXPECT_EQ(Find<QComboBox>(*dialog, "combo1172").currentIndex(), 0);
-    EXPECT_FALSE(Find<QLineEdit>(*dialog, "edit1073").isReadOnly());
+    // Not to be changed in this edition, but the buttons still fill it in.
+    EXPECT_TRUE(Find<QLineEdit>(*dialog, "edit1073").isReadOnly());
 
     newest.click();
     EXPECT_EQ(Find<QLineEdit>(*dialog, "edit1073").text(), QStringLiteral("234.5"));
