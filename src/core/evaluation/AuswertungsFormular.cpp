@@ -217,11 +217,8 @@ void DrawFormLabels(FormPen& p, const Columns& c, const PageData& d) {
     }
     left(8900, "Fahrspurbreite [m]:");
     p.Text(FormFont::Label, c.fl + 4850, 8951, "Fahrbahnoberfl.:");
-    static constexpr std::string_view kSpeed = "Mittlere Geschw. v [km/h]:";
-    right(8900, kSpeed.data());
-    // The macron goes over the "v", the 18th character.
-    p.Text(FormFont::Label, c.label2 + p.Width(FormFont::Label, kSpeed.substr(0, 17)), 8951,
-           "\xAF");
+    // v with a combining macron: one text, so nothing is drawn over another.
+    p.Wide(FormFont::Label, c.label2, 8900 + 51, u"Mittlere Geschw. v\u0304 [km/h]:");
     if (d.showVarK) atEnd(8900, "VarK [%]:");
     left(9400,
          "Grenzwert f\xFCr die Pr\xFC"

@@ -1,5 +1,6 @@
 #include "view/PlotPageFrame.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "document/NivoraDoc.h"
@@ -236,10 +237,14 @@ void DrawHeadline(IDrawingSurface& dc, const SurfaceRect& page, const CNivoraDoc
     dc.SelectFont(FrameFont("Arial", 420));
     static const char* const kKeys[3] = {"UBERSCHRIFT_ZEILE_1", "UBERSCHRIFT_ZEILE_2",
                                          "UBERSCHRIFT_ZEILE_3"};
-    static const int32_t kBelow[3] = {700, 1100, 1500};
+    // Lines 400 apart would touch in a 420 font: each starts below the one
+    // above, and a line wider than the box is cut with "..." to fit it.
+    const int32_t step = std::max<int32_t>(400, dc.MeasureText("0").cy);
     for (int i = 0; i < 3; ++i) {
         const std::string line = doc.State().GetValue(kKeys[i], "");
-        if (!line.empty()) dc.TextOut({x, box.top - kBelow[i]}, line);
+        if (!line.empty())
+            dc.TextOut({x, box.top - 700 - i * step},
+                       FitTextEnd(dc, line, box.right - box.left - 400));
     }
     dc.RestoreState();
 }

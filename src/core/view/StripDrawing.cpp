@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "document/KeyEncodings.h"
@@ -15,8 +16,10 @@
 #include "text/Number.h"
 #include "text/TextTable.h"
 #include "text/TextUtil.h"
+#include "view/ExceedanceLabels.h"
 #include "view/FooterLine.h"
 #include "view/NivoraView.h"
+#include "view/PlotPageFrame.h"
 
 namespace nivora {
 
@@ -75,6 +78,14 @@ struct TEXTBOX {
 PenSpec Pen(int32_t width, uint32_t colour) { return {false, width, colour}; }
 PenSpec NullPen() { return {true, 0, 0}; }
 BrushSpec Solid(uint32_t colour) { return {BrushSpec::Style::Solid, colour}; }
+
+// Area, star and free texts stand on one line in the diagram: a stored line
+// break becomes a blank. Nothing but blanks leaves nothing to show.
+std::string OneLine(std::string t) {
+    text::ReplaceText(t, "{{CRLF}}", " ", true);
+    if (t.find_first_not_of(' ') == std::string::npos) t.clear();
+    return t;
+}
 
 std::string Format1(double v) {
     char buffer[64];
@@ -156,6 +167,9 @@ class StripPainter {
     bool showSpeed = false;
     int scale = 400;
     std::vector<GRENZWERTLINIE> limitLines;
+    std::vector<SurfaceRect> boxRects;        // text boxes drawn, for the exceedance labels
+    std::vector<SurfaceRect> separatorTexts;  // for the area text boxes
+    int32_t valueLabelsLeft = 0;              // left edge of the widest value label
     int separatorLevel = 0;
     long long previousSeparator = 0;
 
@@ -284,6 +298,7 @@ void StripPainter::ValueGrid() {
         Line(-S(100), -Y(mm), W, -Y(mm));
         dc.SetTextColour(0x000000);
         Text(-2 * S(100), -Y(mm) + 150, HAlign::Right, Format1(mm));
+        valueLabelsLeft = std::min(valueLabelsLeft, -2 * S(100) - dc.MeasureText(Format1(mm)).cx);
         if (showSpeed && speed < 12.0) {
             dc.SetTextColour(settings.Colour(8));
             Text(W + 6 * S(100), -Y(mm) + 150, HAlign::Right, Format1(speed));
@@ -325,13 +340,18 @@ void StripPainter::StationGrid() {
     if (!ascending) spacing = -spacing;
     const int32_t intervals = (scale / 4) / spacing;
     const int32_t tick = std::abs(W / intervals);
-    Text(-800, -H - 2 * S(100) - 300, HAlign::Left, "Station [km]");
+    // The row of station labels starts below the lowest value label, which
+    // reaches below the curve area at some zoom levels; the caption stands
+    // below the row.
+    const int32_t labelHeight = dc.MeasureText("0").cy;
+    const int32_t labelTop = std::min(-H - 2 * S(100), -Y(25.0) + 150 - labelHeight);
+    Text(-800, labelTop - std::max(300, labelHeight), HAlign::Left, "Station [km]");
     for (long long k = 0; tick > 0 && k * tick <= W; ++k) {
         const int32_t x = static_cast<int32_t>(k * tick);
         Line(x, 0, x, -H - S(100));
         std::string label = text::FormatFixed((start / 10.0 + k * spacing) / 1000.0, 4);
         std::replace(label.begin(), label.end(), '.', ',');
-        Text(x, -H - 2 * S(100), HAlign::Centre, label);
+        Text(x, labelTop, HAlign::Centre, label);
     }
 }
 
@@ -347,7 +367,14 @@ void StripPainter::LimitLines() {
 void StripPainter::Captions() {
     dc.SelectFont(Font(4));
     dc.SetTextAlign(HAlign::Centre, VAlign::Top);
-    dc.TextOut({380 - S(1100), -H / 2}, v.m_texts.GetText("PLOTPAGE_Y_AXIS"));
+    // The upright caption reads beside the value labels, not over them: its
+    // right edge keeps a gap to the widest label, within the strip's margin.
+    const SurfaceSize caption = dc.MeasureText(v.m_texts.GetText("PLOTPAGE_Y_AXIS"));
+    const int32_t gap = std::max(caption.cy / 3, 1);
+    long long x = 380 - S(1100);
+    x = std::min<long long>(x, static_cast<long long>(valueLabelsLeft) - gap - caption.cy);
+    x = std::max<long long>(x, -S(1100));
+    dc.TextOut({static_cast<int32_t>(x), -H / 2}, v.m_texts.GetText("PLOTPAGE_Y_AXIS"));
     if (showSpeed) {
         dc.SetTextColour(settings.Colour(8));
         dc.TextOut({W + S(1000), -H / 2}, "Geschwindigkeit [km/h]");
@@ -357,8 +384,10 @@ void StripPainter::Captions() {
 
 void StripPainter::AreaTexts() {
     const int32_t yA = -Y(-3.1), y0 = -Y(0.0), yT = -Y(-3.6), yC = -Y(-5.1);
+    std::vector<SurfaceRect> areaBoxes;
     for (const auto& area : doc.Texts().AreaTexts()) {
         const bool firstIn = InStrip(area.from), lastIn = InStrip(area.to);
+        const std::string shown = OneLine(area.text);
         if (!((firstIn && !area.text.empty()) || lastIn)) continue;
         const uint32_t colour = settings.TextColour(area.colour);
         dc.SelectPen(Pen(10, colour));
@@ -384,20 +413,50 @@ void StripPainter::AreaTexts() {
             writeText = true;
         }
         // An empty text has nothing to write, so it gets no box either.
-        if (!writeText || area.text.empty()) continue;
+        if (!writeText || shown.empty()) continue;
         const int32_t mx = text::ClampToInt(m);
         Line(mx, yA, mx, yC);
         dc.SelectFont(Font(strip::BoxFont(level)));
-        const SurfaceSize size = dc.MeasureText(area.text);
+        // A text longer than the strip is cut, so that its box stays on the page.
+        const std::string fitted = FitTextEnd(dc, shown, W - S(160));
+        const SurfaceSize size = dc.MeasureText(fitted);
         const int32_t w = size.cx + S(160), h = size.cy + S(50);
         int32_t left = mx - w / 2;
         if (left + w > W + 300) left = W + 300 - w;
+        // Clear of the value labels on the left, below the section texts and
+        // clear of the boxes drawn before: further right, or one box lower
+        // where the strip ends.
+        left = std::max(left, -S(100));
+        int32_t bottom = yT;
+        auto meets = [&](const SurfaceRect& b, int32_t gap) {
+            return left < b.right + gap && left + w + gap > b.left && bottom < b.top &&
+                   bottom + h > b.bottom;
+        };
+        for (bool moved = true; moved;) {
+            moved = false;
+            for (const SurfaceRect& t : separatorTexts) {
+                if (!meets(t, 0)) continue;
+                bottom = t.bottom - S(20) - h;
+                moved = true;
+            }
+            for (const SurfaceRect& b : areaBoxes) {
+                if (!meets(b, S(100))) continue;
+                left = b.right + S(100);
+                if (left + w > W + 300) {
+                    left = std::max(-S(100), std::min(mx - w / 2, W + 300 - w));
+                    bottom = b.bottom - S(50) - h;
+                }
+                moved = true;
+            }
+        }
         dc.SelectPen(Pen(10, colour));
         dc.SelectBrush(Solid(strip::kWhite));
-        const SurfaceRect box{left, yT + h, left + w, yT};
+        const SurfaceRect box{left, bottom + h, left + w, bottom};
+        areaBoxes.push_back(box);
         dc.Rectangle(box);
+        boxRects.push_back(box);
         dc.SetTextColour(colour);
-        dc.DrawTextCentred(box, area.text);
+        dc.DrawTextCentred(box, fitted);
         dc.SetTextColour(0x000000);
     }
 }
@@ -406,8 +465,8 @@ void StripPainter::TextBoxes() {
     std::vector<TEXTBOX> boxes;
     auto collect = [&](const std::vector<TEXTDATEN>& list) {
         for (const auto& t : list)
-            if (!t.text.empty() && InStrip(t.station))
-                boxes.push_back({t.station, t.text, t.colour, 0});
+            if (std::string shown = OneLine(t.text); !shown.empty() && InStrip(t.station))
+                boxes.push_back({t.station, std::move(shown), t.colour, 0});
     };
     collect(doc.Texts().StarTexts());
     collect(doc.Texts().FreeTexts());
@@ -418,7 +477,8 @@ void StripPainter::TextBoxes() {
     dc.SelectBrush(Solid(strip::kWhite));
     for (const auto& box : boxes) {
         dc.SelectFont(Font(strip::BoxFont(level)));
-        const SurfaceSize size = dc.MeasureText(box.text);
+        const std::string fitted = FitTextEnd(dc, box.text, W - S(160));
+        const SurfaceSize size = dc.MeasureText(fitted);
         const int32_t w = size.cx + S(160), h = size.cy + S(50);
         const int32_t ax = X(box.station), ay = -Y(0.0);
         const SurfacePoint corner = v.m_textBoxes.Place(w, ax);
@@ -446,8 +506,9 @@ void StripPainter::TextBoxes() {
         const uint32_t colour = settings.TextColour(box.colour);
         dc.SelectPen(Pen(10, colour));
         dc.Polygon(poly);
+        boxRects.push_back({L, T, R, B});
         dc.SetTextColour(colour);
-        dc.DrawTextCentred({L, T, R, B}, box.text);
+        dc.DrawTextCentred({L, T, R, B}, fitted);
         dc.SetTextColour(0x000000);
     }
 }
@@ -531,12 +592,21 @@ void StripPainter::Separator(int32_t d) {
         if (bar == std::string::npos) return std::pair<std::string, std::string>(s, "");
         return std::pair<std::string, std::string>(s.substr(0, bar), s.substr(bar + 1));
     };
+    // The second line starts below the first, whatever the font's height.
+    t = std::max(t, dc.MeasureText("0").cy);
     const auto [l1, l2] = parts(leftText);
     const auto [r1, r2] = parts(rightText);
     Text(x - 100, top, HAlign::Right, l1);
     Text(x - 100, top - t, HAlign::Right, l2);
     Text(x + 100, top, HAlign::Left, r1);
     Text(x + 100, top - t, HAlign::Left, r2);
+    for (const auto& [text, right, y] :
+         {std::tuple{l1, true, top}, {l2, true, top - t}, {r1, false, top}, {r2, false, top - t}}) {
+        if (text.empty()) continue;
+        const SurfaceSize size = dc.MeasureText(text);
+        const int32_t left = right ? x - 100 - size.cx : x + 100;
+        separatorTexts.push_back({left, y, left + size.cx, y - size.cy});
+    }
     dc.SetTextColour(0x000000);
 }
 
@@ -586,31 +656,46 @@ void StripPainter::ExceedanceMarks() {
     dc.SelectFont(Font(level == 5 ? 1 : 3));
     UeberschreitungsListe& list = doc.Exceedances();
     const auto& records = list.Records();
-    int q = 0;
-    long long p = 50000;
-    for (std::size_t n = records.size(); n-- > 0;) {
-        const UEBERSCHREITUNG e = records[n];
-        if (e.station < lo || e.station > hi) continue;
-        const int32_t x = X(e.station);
-        std::string label = e.counted ? std::to_string(e.number) : "(" + std::to_string(e.number);
-        const std::string remark = list.GetDiagramLabel(std::to_string(e.station));
-        if (!remark.empty()) label += ": " + remark;
-        if (!e.counted) label += ")";
-        dc.SelectPen(e.counted ? limitPen : greyPen);
-        dc.SetTextColour(e.counted ? settings.Colour(2) : strip::kGrey);
-        if (p - x > 200LL * static_cast<long long>(label.size()))
-            q = 0;
-        else
-            q = (q + 1) % 3;
-        p = x;
-        const int32_t bottom = -Y(20.0) - (300 * q + S(500));
-        Line(x, -Y(e.value / 10.0 + 1.0), x, bottom);
-        if (remark.empty())
-            Text(x, bottom, HAlign::Centre, label);
-        else
-            Text(x - 80, bottom, HAlign::Left, label);
-        list.SetPage(static_cast<int>(n), page);
+    // The marks of the strip, left to right.
+    std::vector<std::size_t> onStrip;
+    for (std::size_t n = records.size(); n-- > 0;)
+        if (records[n].station >= lo && records[n].station <= hi) onStrip.push_back(n);
+    std::vector<ExceedanceMark> marks;
+    marks.reserve(onStrip.size());
+    for (const std::size_t n : onStrip) {
+        const UEBERSCHREITUNG& e = records[n];
+        marks.push_back(
+            {X(e.station), e.number, e.counted, list.GetDiagramLabel(std::to_string(e.station))});
     }
+    std::vector<std::size_t> order(marks.size());
+    for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
+    std::stable_sort(order.begin(), order.end(),
+                     [&](std::size_t a, std::size_t b) { return marks[a].x < marks[b].x; });
+    std::vector<ExceedanceMark> sorted;
+    sorted.reserve(marks.size());
+    for (const std::size_t i : order) sorted.push_back(marks[i]);
+
+    ExceedanceLabelBand band;
+    band.levelHeight = dc.MeasureText("0").cy;
+    band.bottom = -H + S(20);
+    band.left = -S(100);
+    band.right = W + S(100);
+    band.gap = band.levelHeight / 3;
+    band.obstacles = boxRects;
+    const ExceedanceLabelLayout layout = PlaceExceedanceLabels(
+        sorted, band, [&](const std::string& t) { return dc.MeasureText(t).cx; });
+
+    for (std::size_t k = 0; k < order.size(); ++k) {
+        const UEBERSCHREITUNG& e = records[onStrip[order[k]]];
+        const ExceedanceLabel& label = layout.labels[layout.labelOf[k]];
+        dc.SelectPen(e.counted ? limitPen : greyPen);
+        Line(sorted[k].x, -Y(e.value / 10.0 + 1.0), sorted[k].x, band.LevelTop(label.level));
+    }
+    for (const ExceedanceLabel& label : layout.labels) {
+        dc.SetTextColour(label.counted ? settings.Colour(2) : strip::kGrey);
+        Text(label.left, band.LevelTop(label.level), HAlign::Left, label.text);
+    }
+    for (const std::size_t n : onStrip) list.SetPage(static_cast<int>(n), page);
     dc.SetTextColour(0x000000);
 }
 

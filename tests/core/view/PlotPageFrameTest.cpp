@@ -137,8 +137,9 @@ TEST_F(PlotPageFrameTest, HeadlineAndTheThreeLinesCentredInTheHeaderBox) {
               (std::vector<Drawn>{{21000, -1600, "Diagramm der Ebenheitsmessung mit dem Rollstab",
                                    "Arial", 520, false},
                                   {21000, -2300, "B 27 Ortsumfahrung", "Arial", 420, false},
-                                  {21000, -2700, "Fahrstreifen 1", "Arial", 420, false},
-                                  {21000, -3100,
+                                  // a line below the other in the 420 font
+                                  {21000, -2720, "Fahrstreifen 1", "Arial", 420, false},
+                                  {21000, -3140,
                                    "Abnahme Stra\xDF"
                                    "e",
                                    "Arial", 420, false}}));
@@ -151,7 +152,7 @@ TEST_F(PlotPageFrameTest, HeadlineAndTheThreeLinesCentredInTheHeaderBox) {
             plainCentred.push_back(std::to_string(r.points[0].y) + " " + r.text);
     EXPECT_EQ(plainCentred,
               (std::vector<std::string>{"-1600 Diagramm der Ebenheitsmessung mit dem Rollstab",
-                                        "-2700 nur zwei"}));
+                                        "-2720 nur zwei"}));
 }
 
 TEST_F(PlotPageFrameTest, HeaderDataOnPageOneOrEveryPageByTheRunsSetting) {

@@ -165,7 +165,9 @@ TEST(StripGrid, CaptionsAndFooterLine) {
     EXPECT_EQ(station->state.hAlign, HAlign::Left);
     const Rec* y = FindText(texts, f.texts.GetText("PLOTPAGE_Y_AXIS"));
     ASSERT_NE(y, nullptr);
-    EXPECT_EQ(y->points[0], (SurfacePoint{380 - 1100, -H / 2}));
+    // Left of the widest value label (720 wide on this surface) with a gap,
+    // but within the strip's left margin of 1100.
+    EXPECT_EQ(y->points[0], (SurfacePoint{-1100, -H / 2}));
     EXPECT_EQ(y->state.font, (FontSpec{"Arial", 300, 700, false, 900, 900}));
     EXPECT_EQ(y->state.hAlign, HAlign::Centre);
     // No footer on screen.
