@@ -35,7 +35,7 @@ auswertung::PageData Collect(EvaluationPageLines found, const CAuswertungsSeiten
     const std::string statistics = z.GetValue("STATGES", "-||-");
     d.runMeanSpeed = text::GetCharField(statistics, '|', 0);
     d.runVarK = text::GetCharField(statistics, '|', 2);
-    d.lengthScale = z.GetLengthScale();
+    d.lengthScale = CZi4Verwaltung::SupportedLengthScale(z.GetLengthScale());
     d.currency = doc.Exceedances().GetCurrency();
     const CEinstellungen& s = z.Settings();
     d.nrAusWertung = s.nrAusWertung;

@@ -256,12 +256,13 @@ void DrawHeaderData(IDrawingSurface& dc, const SurfaceRect& page, const CNivoraD
     const bool wide = variant == Variant::A || variant == Variant::B;
     const int32_t x0 = page.left + (wide ? 5000 : 400);
     const int32_t y0 = page.bottom + 2200;
-    const HeaderInputs in{doc,
-                          texts,
-                          BuildLimitList(doc),
-                          "1:" + std::to_string(doc.State().GetLengthScale()),
-                          FormatPrintDate(today),
-                          doc.FilePath()};
+    const HeaderInputs in{
+        doc,
+        texts,
+        BuildLimitList(doc),
+        "1:" + std::to_string(CZi4Verwaltung::SupportedLengthScale(doc.State().GetLengthScale())),
+        FormatPrintDate(today),
+        doc.FilePath()};
     dc.SaveState();
     dc.SetBackgroundMode(BackgroundMode::Transparent);
     dc.SetTextAlign(HAlign::Left, VAlign::Top);

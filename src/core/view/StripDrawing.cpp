@@ -1,6 +1,5 @@
-// The drawing of one strip of a diagram page, in its fixed order: page
-// numbers of exceedances, click range, section items, excluded areas, grid,
-// zero line, limit lines, footer, captions, texts, separators, curves and
+// The drawing of one strip of a diagram page, in its fixed order: click range, section items,
+// excluded areas, grid, zero line, limit lines, footer, captions, texts, separators, curves and
 // exceedance marks.
 #include "view/StripDrawing.h"
 
@@ -18,7 +17,6 @@
 #include "text/TextUtil.h"
 #include "view/ExceedanceLabels.h"
 #include "view/FooterLine.h"
-#include "view/NivoraView.h"
 #include "view/PlotPageFrame.h"
 
 namespace nivora {
@@ -60,10 +58,6 @@ namespace {
 
 using strip::Font;
 
-// Set by drawing a strip of any page but the first, cleared when page 1
-// has renumbered the exceedances; shared by all views.
-bool g_renumberPages = true;
-
 struct GRENZWERTLINIE {
     int32_t from = 0, to = 0, limit = 0;
 };
@@ -95,17 +89,20 @@ std::string Format1(double v) {
 
 }  // namespace
 
+namespace {
+
 // Draws one strip with the view's axes, tools and text box placer.
 class StripPainter {
   public:
-    StripPainter(CNivoraView& view, IDrawingSurface& dc, int32_t start, int32_t end, int32_t h,
-                 bool firstStrip, bool twoStrips, int page)
-        : v(view),
+    StripPainter(IDrawingSurface& dc, const StripInput& in, StripState& state, int32_t start,
+                 int32_t end, int32_t h, bool firstStrip, bool twoStrips)
+        : in(in),
+          v(state),
           dc(dc),
-          doc(view.m_doc),
-          settings(view.m_doc.State().Settings()),
-          z(view.m_zoom),
-          level(view.m_zoomLevel),
+          doc(in.doc),
+          settings(in.doc.State().Settings()),
+          z(in.zoom),
+          level(in.zoomLevel),
           start(start),
           end(end),
           lo(std::min(start, end)),
@@ -114,16 +111,15 @@ class StripPainter {
           W(S(25000)),
           H(h),
           first(firstStrip),
-          twoStrips(twoStrips),
-          page(page) {}
+          twoStrips(twoStrips) {}
 
     void Draw(SurfacePoint stripOrigin);
 
   private:
     int32_t S(int32_t n) const { return text::TruncToInt(n * z); }
-    int32_t X(long long s) const { return v.m_stationAxis.Map(static_cast<double>(s)); }
-    int32_t Y(double mm) const { return v.m_valueAxis.Map(mm); }
-    int32_t V(double kmh) const { return v.m_speedAxis.Map(kmh); }
+    int32_t X(long long s) const { return v.stationAxis.Map(static_cast<double>(s)); }
+    int32_t Y(double mm) const { return v.valueAxis.Map(mm); }
+    int32_t V(double kmh) const { return v.speedAxis.Map(kmh); }
     bool InStrip(long long s) const { return lo <= s && s < hi; }
     void Line(int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
         dc.MoveTo({x1, y1});
@@ -134,7 +130,6 @@ class StripPainter {
         dc.TextOut({x, y}, t);
     }
 
-    void NumberExceedancePages();
     void SetUpFrame(SurfacePoint stripOrigin);
     void ClickRange();
     void SectionItems();
@@ -153,9 +148,10 @@ class StripPainter {
     void Curve(int run, const CMessFahrtDaten& data, long long offset, bool speed);
     void ExceedanceMarks();
 
-    CNivoraView& v;
+    const StripInput& in;
+    StripState& v;
     IDrawingSurface& dc;
-    CNivoraDoc& doc;
+    const CNivoraDoc& doc;
     const CEinstellungen& settings;
     const double z;
     const int level;
@@ -163,9 +159,7 @@ class StripPainter {
     const bool ascending;
     const int32_t W, H;
     const bool first, twoStrips;
-    const int page;
     bool showSpeed = false;
-    int scale = 400;
     std::vector<GRENZWERTLINIE> limitLines;
     std::vector<SurfaceRect> boxRects;        // text boxes drawn, for the exceedance labels
     std::vector<SurfaceRect> separatorTexts;  // for the area text boxes
@@ -176,14 +170,7 @@ class StripPainter {
     PenSpec gridPen, zeroPen, limitPen, curvePen, greyPen, speedPen;
 };
 
-void CNivoraView::DrawStrip(IDrawingSurface& dc, SurfacePoint stripOrigin, int32_t start,
-                            int32_t end, int32_t curveHeight, bool firstStrip, bool twoStrips,
-                            int page) {
-    StripPainter(*this, dc, start, end, curveHeight, firstStrip, twoStrips, page).Draw(stripOrigin);
-}
-
 void StripPainter::Draw(SurfacePoint stripOrigin) {
-    NumberExceedancePages();
     const SurfacePoint savedOrigin = dc.GetWindowOrigin();
     dc.SaveState();
     dc.SetBackgroundMode(BackgroundMode::Transparent);
@@ -205,7 +192,7 @@ void StripPainter::Draw(SurfacePoint stripOrigin) {
     ZeroLine();
     StationGrid();
     LimitLines();
-    if (first && v.m_printing) {
+    if (first && in.printing) {
         DrawFooterLine(dc, {W + 1200, -H - 400}, false, FooterAlign::Centre);
     }
     Captions();
@@ -219,35 +206,19 @@ void StripPainter::Draw(SurfacePoint stripOrigin) {
     dc.SetWindowOrigin(savedOrigin);
 }
 
-void StripPainter::NumberExceedancePages() {
-    UeberschreitungsListe& list = doc.Exceedances();
-    if (page != 1) {
-        g_renumberPages = true;
-        return;
-    }
-    if (!g_renumberPages) return;
-    const long long pageStart = v.m_paging.firstPageStart;
-    const auto& records = list.Records();
-    for (std::size_t i = 0; i < records.size(); ++i) {
-        const long long d = std::llabs(records[i].station - pageStart);
-        list.SetPage(static_cast<int>(i), text::ClampToInt(d / 3000 + 1));
-    }
-    g_renumberPages = false;
-}
-
 void StripPainter::SetUpFrame(SurfacePoint stripOrigin) {
     const long long dx = static_cast<long long>(stripOrigin.x) + S(1100);
     const long long dy = static_cast<long long>(stripOrigin.y) - S(600);
     dc.OffsetWindowOrigin(text::ClampToInt(-dx), text::ClampToInt(-dy));
     const SurfacePoint o = dc.GetWindowOrigin();
-    v.m_registry.Register({-o.x, -o.y, W - o.x, -H - o.y}, start, end);
-    v.m_stationAxis.Set(W, start, end);
-    v.m_valueAxis.Set(H, -5.0, 25.0);
-    v.m_speedAxis.Set(H, 12.0, 0.0);
+    v.registry.Register({-o.x, -o.y, W - o.x, -H - o.y}, start, end);
+    v.stationAxis.Set(W, start, end);
+    v.valueAxis.Set(H, -5.0, 25.0);
+    v.speedAxis.Set(H, 12.0, 0.0);
 }
 
 void StripPainter::ClickRange() {
-    if (v.m_printing) return;
+    if (in.printing) return;
     const CFifo& clicked = doc.ClickedStations();
     const std::string& newest = clicked.Get(0);
     if (newest.empty()) return;
@@ -272,7 +243,7 @@ void StripPainter::SectionItems() {
         if (kind == "g") {
             limitLines.push_back({field(1), field(2), field(3)});
         } else if (kind == "r") {
-            if (v.m_grid2m) Bands(field(1), field(2), field(3), field(4));
+            if (in.grid2m) Bands(field(1), field(2), field(3), field(4));
         } else if (kind == "w") {
             Separator(field(1));
         }
@@ -314,7 +285,7 @@ void StripPainter::ZeroLine() {
 
 void StripPainter::StationGrid() {
     dc.SelectPen(gridPen);
-    scale = doc.State().GetLengthScale();
+    const int scale = in.scale;
     int spacing = 10;
     switch (scale) {
         case 100:
@@ -333,8 +304,6 @@ void StripPainter::StationGrid() {
             break;
         default:
             spacing = 10;
-            scale = 400;
-            doc.State().SetLengthScale(400);
             break;
     }
     if (!ascending) spacing = -spacing;
@@ -369,12 +338,12 @@ void StripPainter::Captions() {
     dc.SetTextAlign(HAlign::Centre, VAlign::Top);
     // The upright caption reads beside the value labels, not over them: its
     // right edge keeps a gap to the widest label, within the strip's margin.
-    const SurfaceSize caption = dc.MeasureText(v.m_texts.GetText("PLOTPAGE_Y_AXIS"));
+    const SurfaceSize caption = dc.MeasureText(in.texts.GetText("PLOTPAGE_Y_AXIS"));
     const int32_t gap = std::max(caption.cy / 3, 1);
     long long x = 380 - S(1100);
     x = std::min<long long>(x, static_cast<long long>(valueLabelsLeft) - gap - caption.cy);
     x = std::max<long long>(x, -S(1100));
-    dc.TextOut({static_cast<int32_t>(x), -H / 2}, v.m_texts.GetText("PLOTPAGE_Y_AXIS"));
+    dc.TextOut({static_cast<int32_t>(x), -H / 2}, in.texts.GetText("PLOTPAGE_Y_AXIS"));
     if (showSpeed) {
         dc.SetTextColour(settings.Colour(8));
         dc.TextOut({W + S(1000), -H / 2}, "Geschwindigkeit [km/h]");
@@ -473,7 +442,7 @@ void StripPainter::TextBoxes() {
     std::stable_sort(boxes.begin(), boxes.end(), [&](const TEXTBOX& a, const TEXTBOX& b) {
         return ascending ? a.station < b.station : a.station > b.station;
     });
-    v.m_textBoxes.Reset(-50, W + 200, z);
+    v.textBoxes.Reset(-50, W + 200, z);
     dc.SelectBrush(Solid(strip::kWhite));
     for (const auto& box : boxes) {
         dc.SelectFont(Font(strip::BoxFont(level)));
@@ -481,7 +450,7 @@ void StripPainter::TextBoxes() {
         const SurfaceSize size = dc.MeasureText(fitted);
         const int32_t w = size.cx + S(160), h = size.cy + S(50);
         const int32_t ax = X(box.station), ay = -Y(0.0);
-        const SurfacePoint corner = v.m_textBoxes.Place(w, ax);
+        const SurfacePoint corner = v.textBoxes.Place(w, ax);
         const int32_t L = corner.x, T = corner.y, R = L + w, B = T - h;
         std::vector<SurfacePoint> poly;
         if (ay > T) {
@@ -535,9 +504,9 @@ std::string StripPainter::SectionLabel(int32_t station) {
     if (!hit.found || !hit.evaluate) return "";
     char buffer[64];
     std::snprintf(buffer, sizeof buffer, " %.1fmm|", hit.limit / 10.0);
-    std::string label = v.m_texts.GetText("PLOTPAGE_REQUIREMENT_SECTION_SEPARATOR") + buffer;
+    std::string label = in.texts.GetText("PLOTPAGE_REQUIREMENT_SECTION_SEPARATOR") + buffer;
     std::snprintf(buffer, sizeof buffer, " %dcm", static_cast<int>(hit.width));
-    return label + v.m_texts.GetText("PLOTPAGE_LANE_WIDTH_SECTION_SEPARATOR") + buffer;
+    return label + in.texts.GetText("PLOTPAGE_LANE_WIDTH_SECTION_SEPARATOR") + buffer;
 }
 
 void StripPainter::Separator(int32_t d) {
@@ -628,8 +597,9 @@ void StripPainter::Curves() {
 void StripPainter::Curve(int runIndex, const CMessFahrtDaten& run, long long offset, bool speed) {
     const auto& samples = run.WorkingSamples();
     const bool asc = run.IsAscending();
-    const std::size_t firstIndex =
-        v.IndexOf(runIndex, samples, asc).FirstAtOrBeyond(static_cast<long long>(start) - offset);
+    StationIndex& index = v.indexes[static_cast<std::size_t>(runIndex)];
+    if (!index.Matches(samples, asc)) index.Build(samples, asc);
+    const std::size_t firstIndex = index.FirstAtOrBeyond(static_cast<long long>(start) - offset);
     if (firstIndex >= samples.size()) return;
     if (speed && !samples[firstIndex].HasSpeed()) return;
     const bool zeroNegative = settings.CheckNegativAn();
@@ -654,7 +624,7 @@ void StripPainter::Curve(int runIndex, const CMessFahrtDaten& run, long long off
 
 void StripPainter::ExceedanceMarks() {
     dc.SelectFont(Font(level == 5 ? 1 : 3));
-    UeberschreitungsListe& list = doc.Exceedances();
+    const UeberschreitungsListe& list = doc.Exceedances();
     const auto& records = list.Records();
     // The marks of the strip, left to right.
     std::vector<std::size_t> onStrip;
@@ -695,8 +665,15 @@ void StripPainter::ExceedanceMarks() {
         dc.SetTextColour(label.counted ? settings.Colour(2) : strip::kGrey);
         Text(label.left, band.LevelTop(label.level), HAlign::Left, label.text);
     }
-    for (const std::size_t n : onStrip) list.SetPage(static_cast<int>(n), page);
     dc.SetTextColour(0x000000);
+}
+
+}  // namespace
+
+void DrawStrip(IDrawingSurface& dc, const StripInput& in, StripState& state,
+               SurfacePoint stripOrigin, int32_t start, int32_t end, int32_t curveHeight,
+               bool firstStrip, bool twoStrips) {
+    StripPainter(dc, in, state, start, end, curveHeight, firstStrip, twoStrips).Draw(stripOrigin);
 }
 
 }  // namespace nivora

@@ -320,7 +320,7 @@ TEST_F(EvaluationPageTest, HeaderFieldsAndTheEmphasisOfALeadingExclamationMark) 
              Case{"!10.05.2026", ValueAt(kValue1, 4551)},  // never emphasised
              Case{"F24", ValueAt(kValue2, 4551)},
              Case{"F22", ValueAt(kValue1, 5051)},
-             Case{"1 : 250", ValueAt(kValue2, 5051)},
+             Case{"1 : 400", ValueAt(kValue2, 5051)},  // 250 is not drawn
              Case{"1 : 1", ValueAt(kValue2, 5551)},
              Case{"F15", ValueAt(kValue1, 6051)},
              Case{"F26", ValueAt(kValue1, 6451)},

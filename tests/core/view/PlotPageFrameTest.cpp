@@ -237,7 +237,8 @@ TEST_F(PlotPageFrameTest, VariantAPrintoutFields) {
                                             Value(13800, Row(1), "31"),
                                             Value(13800, Row(2), "4"),
                                             Value(13800, Row(3), "1:1"),
-                                            Value(13800, Row(4), "1:250"),
+                                            // 250 is replaced at opening
+                                            Value(13800, Row(4), "1:400"),
                                             Label(17600, Row(0), "Bearbeitungsstand :"),
                                             Label(17600, Row(1), "Dateien :"),
                                             Value(20600, Row(0), "07.03.2026"),

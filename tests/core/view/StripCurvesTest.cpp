@@ -218,27 +218,5 @@ TEST(StripCurves, ExceedanceMarksStackAndShareARangeLabel) {
               std::vector<int32_t>{-16000 + 100 + 450});
 }
 
-TEST(StripCurves, ExceedancePageNumbers) {
-    ViewFixture f;
-    f.Stretch(0, 9000, 100);  // 10 strips on 4 pages
-    f.Exceedances("[500;52;2;1;1;1;;0.0;;][3500;52;2;2;1;1;;0.0;;][7200;52;2;3;1;1;;0.0;;]");
-    auto pages = [&] {
-        std::vector<int32_t> out;
-        for (const auto& e : f.doc.Exceedances().Records()) out.push_back(e.page);
-        return out;
-    };
-    f.Draw(2);  // any other page arms the renumbering of page 1
-    EXPECT_EQ(pages()[1], 2);
-    f.doc.Exceedances().SetPage(2, 99);
-    f.Draw(1);
-    // Every exceedance by 300 m pages from the start; those drawn get their page.
-    EXPECT_EQ(pages(), (std::vector<int32_t>{1, 2, 3}));
-    f.doc.Exceedances().SetPage(2, 99);
-    f.Draw(1);  // drawn again without another page in between: not renumbered
-    EXPECT_EQ(pages(), (std::vector<int32_t>{1, 2, 99}));
-    f.Draw(3);
-    EXPECT_EQ(pages()[2], 3);
-}
-
 }  // namespace
 }  // namespace nivora

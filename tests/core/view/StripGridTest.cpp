@@ -124,14 +124,14 @@ TEST(StripGrid, StationTicksAndLabelsByScale) {
          {"1,2000", "1,1900", "1,1800", "1,1700", "1,1600", "1,1500", "1,1400", "1,1300", "1,1200",
           "1,1100", "1,1000"},
          400},
-        // An unsupported scale is drawn as 1:400 and stored as such; this
-        // drawing's strip still has the stored scale's length (832 dm).
+        // An unsupported scale that did not come through opening is paged
+        // and drawn as 1:400; the drawing leaves the stored value alone.
         {"333",
          0,
          800,
          {"0,0000", "0,0100", "0,0200", "0,0300", "0,0400", "0,0500", "0,0600", "0,0700", "0,0800",
           "0,0900", "0,1000"},
-         400},
+         333},
     };
     for (const auto& c : cases) {
         ViewFixture f;
