@@ -24,7 +24,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// One application object for the whole test program, whichever test makes it.
 void EnsureApp() {
+    if (QCoreApplication::instance()) return;
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     static int argc = 1;
     static char name[] = "nivora_qt_tests";

@@ -16,6 +16,7 @@ namespace nivora::qt {
 namespace {
 
 void EnsureApp() {
+    if (QCoreApplication::instance()) return;
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     static int argc = 1;
     static char name[] = "nivora_qt_tests";
