@@ -81,9 +81,10 @@ void DrawEvaluationPage(IDrawingSurface& dc, const CAuswertungsSeiten& pages, in
     DrawNoticeBlock(
         dc, {noticeLeft, noticeTop, noticeRight, noticeTop - (noticeRight - noticeLeft) / 6});
     dc.Rectangle({fl, ft, fr, fb});
-    // The footer reads downward along the form's left edge and ends at its foot:
-    // started there, it would run off the sheet below the form.
-    DrawFooterLine(dc, {fl, fb}, false, FooterAlign::RightTurned);
+    // The footer reads downward beside the form's left edge and ends at its foot:
+    // started there, it would run off the sheet below the form. Its glyphs
+    // rise to the right, so its baseline keeps their height left of the frame.
+    DrawFooterLine(dc, {fl - 150, fb}, false, FooterAlign::RightTurned);
 
     dc.SaveState();
     dc.SetBackgroundMode(BackgroundMode::Transparent);

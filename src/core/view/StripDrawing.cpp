@@ -193,7 +193,10 @@ void StripPainter::Draw(SurfacePoint stripOrigin) {
     StationGrid();
     LimitLines();
     if (first && in.printing) {
-        DrawFooterLine(dc, {W + 1200, -H - 400}, false, FooterAlign::Centre);
+        // Right of the upright speed caption (its height, 300, right of its
+        // reference point) when that is shown, so that the two do not cross.
+        const int32_t x = showSpeed ? W + S(1000) + 300 + 300 : W + 1200;
+        DrawFooterLine(dc, {x, -H - 400}, false, FooterAlign::Centre);
     }
     Captions();
     AreaTexts();

@@ -197,7 +197,8 @@ TEST_F(EvaluationPageTest, NoticeBlockFormFrameAndFooterThenTheFormsState) {
     ASSERT_LT(footer, recs.size());
     EXPECT_EQ(recs[notice].points[0], (SurfacePoint{800 + 1500, -300}));
     EXPECT_EQ(recs[frame].state.pen, before.pen);  // the frame takes the current pen
-    EXPECT_EQ(recs[footer].points[0], (SurfacePoint{2000 - 60, -28500}));
+    // Left of the frame line FL = 2000: the turned glyphs rise to the right.
+    EXPECT_EQ(recs[footer].points[0], (SurfacePoint{2000 - 150 - 60, -28500}));
     EXPECT_EQ(recs[footer].state.font.escapement, 2700);
     EXPECT_EQ(recs[footer].state.hAlign, HAlign::Right);  // ends at the form's foot
     // Everything after them is drawn transparent with the black pen of width 10.
@@ -380,7 +381,8 @@ TEST_F(EvaluationPageTest, RangeAndSectionValues) {
              Case{"10.1", {ValueAt(16950, 8951)}},
              Case{"4,0", {ValueAt(7900, 9454)}},
              Case{"0.60", {ValueAt(12500, 9454)}},
-             Case{"12.50 EUR/m\xB2", {ValueAt(16950, 9454)}},
+             // right-aligned 1 mm inside the form's right frame (FR 19000)
+             Case{"12.50 EUR/m\xB2", {ValueAt(18900, 9454, HAlign::Right)}},
          })
         EXPECT_EQ(Where(s, c.text), c.at) << c.text;
     EXPECT_TRUE(Where(s, "-").empty());

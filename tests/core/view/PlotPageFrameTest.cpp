@@ -185,7 +185,7 @@ TEST_F(PlotPageFrameTest, VariantByFormatCode) {
         std::optional<Drawn> first;  // the first text of the header data
     };
     const std::vector<Case> cases = {
-        {test::PrintoutRun(), 1, Label(5000, kY0, "Messungs-Nr. :")},
+        {test::PrintoutRun(), 1, Label(400, kY0, "Messungs-Nr. :")},
         {test::FourFieldRun(), 3, Label(5000, kY0, "Kopfdaten:")},
         {test::FiveFieldRun(), 7, Label(5000, kY0, "Kopfdaten:")},
         {test::Pm02Run(), 1002, Label(400, kY0, "Messung vom :")},
@@ -212,18 +212,18 @@ TEST_F(PlotPageFrameTest, VariantAPrintoutFields) {
     const auto& doc =
         Open(test::PrintoutRun(), "ABSCHNITTE=[3400|350|40|10|||1||||]\nMASSSTAB_DER_LAENGE=250\n");
     EXPECT_EQ(HeaderDataOf(Frame(doc)), (std::vector<Drawn>{
-                                            Label(5000, Row(0), "Messungs-Nr. :"),
-                                            Label(5000, Row(1), "Messung vom :"),
-                                            Label(5000, Row(2), "Dienststelle :"),
-                                            Label(5000, Row(3), "Abteilung :"),
-                                            Label(5000, Row(4),
+                                            Label(400, Row(0), "Messungs-Nr. :"),
+                                            Label(400, Row(1), "Messung vom :"),
+                                            Label(400, Row(2), "Dienststelle :"),
+                                            Label(400, Row(3), "Abteilung :"),
+                                            Label(400, Row(4),
                                                   "Pr\xFC"
                                                   "fer :"),
-                                            Value(7400, Row(0), "17"),
-                                            Value(7400, Row(1), "14.03.2026"),
-                                            Value(7400, Row(2), "SBA Rottweil"),
-                                            Value(7400, Row(3), "Bau"),
-                                            Value(7400, Row(4), "Meier"),
+                                            Value(2800, Row(0), "17"),
+                                            Value(2800, Row(1), "14.03.2026"),
+                                            Value(2800, Row(2), "SBA Rottweil"),
+                                            Value(2800, Row(3), "Bau"),
+                                            Value(2800, Row(4), "Meier"),
                                             Label(11200, Row(0), "Str.-Typ :"),
                                             Label(11200, Row(1), "Str.-Nr. :"),
                                             Label(11200, Row(2), "Grenzwert :"),
@@ -468,11 +468,13 @@ TEST_F(PlotPageFrameTest, LongTextsStayOnTheSheet) {
     ASSERT_EQ(path.y, Row(1));
     for (const Drawn* d : {&path, &state}) {
         EXPECT_EQ(d->text.rfind("...", 0), 0u) << d->text;
-        EXPECT_LE(d->x + RecordingSurface::TextSize(d->text.size(), 350).cx, kPage.right - 500);
+        // 2 mm before the upright enclosure label (400 high, 5 mm from the edge).
+        EXPECT_LE(d->x + RecordingSurface::TextSize(d->text.size(), 350).cx,
+                  kPage.right - 500 - 400 - 200);
     }
-    // As much of the end as fits in 32 characters, "..." included; no blank after it.
-    EXPECT_EQ(path.text, "...Horb\\Fahrstreifen 1\\lauf.txt");
-    EXPECT_EQ(state.text, "...b\\Fahrstreifen 1\\lauf.txt.zi4");
+    // As much of the end as fits, "..." included; no blank after it.
+    EXPECT_EQ(path.text, "...orb\\Fahrstreifen 1\\lauf.txt");
+    EXPECT_EQ(state.text, "...Fahrstreifen 1\\lauf.txt.zi4");
 
     // The list's header text goes on over the free rows, broken after ", ".
     std::string run = "14.03.2026 09:30:15 Messung fuer die Abnahme\r\n";
