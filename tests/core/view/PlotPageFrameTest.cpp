@@ -458,6 +458,41 @@ TEST(PlotPageFrameText, FittingIntoAWidth) {
     }
 }
 
+TEST_F(PlotPageFrameTest, ALongValueIsCutBeforeTheNextLabelInEveryVariant) {
+    const std::string lang(3000, 'W');
+    // Forty evaluated sections from a station on: a long limit list.
+    auto sections = [](int from) {
+        std::string s = "ABSCHNITTE=";
+        for (int i = 0; i < 40; ++i) s += "[" + std::to_string(from + i) + "|350|45|10|||1||||]";
+        return s + "\n";
+    };
+    struct Case {
+        std::string run, state;
+        int32_t valueX, nextLabelX;
+    };
+    std::string printout = test::PrintoutRun();
+    // The printout's head lines are short; a long office still fits in one.
+    printout.replace(printout.find("SBA Rottweil"), 12, std::string(120, 'W'));
+    const std::vector<Case> cases = {
+        {printout, "", 2800, 11200},  // variant A: the office before "Str.-Typ :"
+        {test::FourFieldRun(), sections(0), 7400, 11200},  // variant B: the limit list
+        {test::Pm02Run(), "KOPFDATEN=" + lang + "\xBF" + lang + "\xBF\n", 3000,
+         11000},                                             // C: pair 0
+        {test::LimitListRun(), sections(100), 7800, 13300},  // variant D: the limit list
+    };
+    for (const Case& c : cases) {
+        const auto data = HeaderDataOf(Frame(Open(c.run, c.state)));
+        const Drawn* cut = nullptr;
+        for (const auto& d : data)
+            if (d.x == c.valueX && d.text.size() > 3 && d.text.ends_with("...")) cut = &d;
+        ASSERT_NE(cut, nullptr) << c.valueX;
+        const int32_t end = cut->x + RecordingSurface::TextSize(cut->text.size(), 350).cx;
+        EXPECT_LE(end, c.nextLabelX - 100) << cut->text;
+        // As long as fits: one more character would not.
+        EXPECT_GT(end + RecordingSurface::TextSize(1, 350).cx, c.nextLabelX - 100) << cut->text;
+    }
+}
+
 TEST_F(PlotPageFrameTest, LongTextsStayOnTheSheet) {
     const std::string longPath =
         "C:\\Messungen\\2024\\Bundesstrasse 27\\Ortsumfahrung Horb\\Fahrstreifen 1\\lauf.txt";

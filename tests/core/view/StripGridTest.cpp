@@ -190,5 +190,29 @@ TEST(StripGrid, CaptionsAndFooterLine) {
     EXPECT_EQ(footers, 1);
 }
 
+TEST(StripGrid, TheFooterLineStandsRightOfTheSpeedCaption) {
+    ViewFixture f;
+    std::vector<test::SampleSpec> samples;
+    for (int i = 0; i <= 25; ++i) samples.push_back({i * 100, 10, 6.0});
+    f.Samples(samples);
+    f.State({"Druck_DisplaySpeed=1"});
+    f.view.OnBeginPrinting();
+    auto& p = f.Draw();
+    const auto texts = InStrip(p, Op::Text, 0);
+    const Rec* caption = FindText(texts, "Geschwindigkeit [km/h]");
+    ASSERT_NE(caption, nullptr);
+    const Rec* footer = nullptr;
+    for (const auto& t : texts)
+        if (t.state.font.face == "Courier New") footer = &t;
+    ASSERT_NE(footer, nullptr);
+    // The caption reads upward and lies within one font height (300) right of
+    // its point; the footer's glyphs rise leftward from their baseline, at
+    // most their height (200).
+    const int32_t captionRight = caption->points[0].x + caption->state.font.height;
+    const int32_t footerLeft = footer->points[0].x - footer->state.font.height;
+    EXPECT_GT(footerLeft, captionRight);
+    EXPECT_EQ(footer->points[0], (SurfacePoint{W + 1000 + 600 - 60, -H - 400}));
+}
+
 }  // namespace
 }  // namespace nivora
