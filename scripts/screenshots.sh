@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Takes the README's pictures under Xvfb: the main window with a run, the
-# evaluation dialog and a printed evaluation page, into docs/screenshots/.
+# evaluation dialog, a printed evaluation page and the printed diagram page
+# of a crowded run, into docs/screenshots/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh
@@ -24,4 +25,9 @@ fi
 build/src/cli/nivora-cli render "$example" --evaluation --pages 1 --dpi 90 \
   -o "$out/auswertungsseite.png" >/dev/null
 mv "$out/auswertungsseite-1.png" "$out/auswertungsseite.png"
+mkdir -p "$home/dicht"
+python3 examples/generate_crowded.py "$home/dicht" >/dev/null
+build/src/cli/nivora-cli render "$home/dicht/dichte_seite.csv" --pages 1 --dpi 90 \
+  -o "$out/dichte-seite.png" >/dev/null
+mv "$out/dichte-seite-1.png" "$out/dichte-seite.png"
 ls "$out"

@@ -22,7 +22,12 @@ void InstallDialogs(CMainFrame& frame, AppContext& context) {
                                         int command) -> std::unique_ptr<QDialog> {
         CNivoraDoc& doc = view.Document().doc;
         if (command == kSections) return std::make_unique<SectionListDialog>(doc, store, &frame);
-        if (command == kEvaluation) return std::make_unique<CAuswertungDlg>(doc, store, &frame);
+        if (command == kEvaluation) {
+            // The page column follows the view's paging, whatever was drawn before.
+            view.Model().ComputePages();
+            return std::make_unique<CAuswertungDlg>(doc, view.Model().ExceedancePages(), store,
+                                                    &frame);
+        }
         return nullptr;
     };
     frame.excludedAreaDialog = [&frame](DiagramView& view, int index) {

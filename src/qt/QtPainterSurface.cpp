@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "QtSurfaceFont.h"
 #include "QtText.h"
 
 namespace nivora::qt {
@@ -26,8 +27,6 @@ double DeviceDpi(const QPainter& painter, bool x) {
     return dpi > 0 ? dpi : 96.0;
 }
 
-QString Lower(const std::string& s) { return FromCp1252(s).trimmed().toLower(); }
-
 }  // namespace
 
 QtPainterSurface::QtPainterSurface(QPainter& painter)
@@ -45,13 +44,7 @@ QtPainterSurface::QtPainterSurface(QPainter& painter, double dpiX, double dpiY)
 
 QtPainterSurface::~QtPainterSurface() { m_painter.restore(); }
 
-QString QtPainterSurface::FontFamily(const std::string& face) {
-    const QString f = Lower(face);
-    if (f == QLatin1String("arial")) return QStringLiteral("Liberation Sans");
-    if (f == QLatin1String("times new roman")) return QStringLiteral("Liberation Serif");
-    if (f == QLatin1String("courier new")) return QStringLiteral("Liberation Mono");
-    return FromCp1252(face);
-}
+QString QtPainterSurface::FontFamily(const std::string& face) { return SurfaceFontFamily(face); }
 
 QColor QtPainterSurface::Colour(uint32_t c) {
     return QColor(static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF),
@@ -100,27 +93,7 @@ void QtPainterSurface::OffsetWindowOrigin(int32_t dx, int32_t dy) {
 }
 
 void QtPainterSurface::RealiseFont() {
-    const FontSpec& f = m_state.font;
-    QFont q(FontFamily(f.face));
-    q.setItalic(f.italic);
-    q.setWeight(static_cast<QFont::Weight>(std::clamp(f.weight <= 0 ? 400 : f.weight, 1, 1000)));
-    // Advances that scale with the size and add up, as the page layout expects.
-    q.setKerning(false);
-    q.setHintingPreference(QFont::PreferNoHinting);
-
-    // A positive height is the cell height (ascent + descent), a negative one
-    // the character height (em); 0 is the default size.
-    const int32_t height = f.height == 0 ? FontSpec{}.height : f.height;
-    double emPx = std::abs(static_cast<double>(height)) * m_pxY;
-    if (height > 0) {
-        QFont reference = q;
-        reference.setPixelSize(1000);
-        const QFontMetricsF m(reference);
-        const double cellPerEm = (m.ascent() + m.descent()) / 1000.0;
-        if (cellPerEm > 0) emPx /= cellPerEm;
-    }
-    q.setPointSizeF(std::max(emPx * 72.0 / DeviceDpi(m_painter, false), 0.01));
-    m_font = q;
+    m_font = SurfaceQFont(m_state.font, m_pxY, DeviceDpi(m_painter, false));
 }
 
 QtPainterSurface::TextBox QtPainterSurface::Measure(const QString& text) const {
@@ -239,7 +212,7 @@ void QtPainterSurface::DrawTextAt(QPointF at, double x, double y, const QString&
     m_painter.save();
     m_painter.translate(at);
     // Counter-clockwise on paper is clockwise in the painter's y-down frame.
-    if (m_state.font.escapement % 3600 != 0) m_painter.rotate(-m_state.font.escapement / 10.0);
+    if (const double angle = SurfaceTextAngle(m_state.font); angle != 0.0) m_painter.rotate(-angle);
     if (m_state.backgroundMode == BackgroundMode::Opaque)
         m_painter.fillRect(QRectF(x, y - box.ascent, box.width, box.ascent + box.descent),
                            Colour(m_state.backgroundColour));

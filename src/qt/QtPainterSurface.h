@@ -12,10 +12,11 @@
 // scale together. Drawing happens under the painter's transform as found,
 // which the surface leaves as it was when it is destroyed.
 //
-// Text: escapement turns the text about its reference point; orientation is
-// not used (the characters turn with the line, as in the compatible graphics
-// mode). Hatches are drawn as lines at a fixed paper spacing instead of an
-// 8-pixel device pattern, so they look the same at 150 dpi and in a PDF.
+// Text: escapement turns the text about its reference point, turns below one
+// degree excepted (QtSurfaceFont.h); orientation is not used (the characters
+// turn with the line, as in the compatible graphics mode). Hatches are drawn as lines at a fixed
+// paper spacing instead of an 8-pixel device pattern, so they look the same at 150 dpi and in a
+// PDF.
 #include <QColor>
 #include <QFont>
 #include <QPainter>

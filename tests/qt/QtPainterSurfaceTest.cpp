@@ -16,6 +16,7 @@ namespace nivora::qt {
 namespace {
 
 void EnsureApp() {
+    if (QCoreApplication::instance()) return;
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     static int argc = 1;
     static char name[] = "nivora_qt_tests";
@@ -218,6 +219,25 @@ TEST(QtPainterSurface, EscapementTurnsTextCounterClockwiseAboutItsReferencePoint
                 break;
         }
     }
+}
+
+// The page fonts carry a turn of a tenth of a degree; drawn turned, a long
+// word steps by a pixel in the middle. Below one degree the text stays level.
+TEST(QtPainterSurface, TurnsBelowOneDegreeAreDrawnLevel) {
+    auto draw = [](int escapement) {
+        QImage image = Sheet(1200, 100);
+        Paint(image, [&](QtPainterSurface& s) {
+            s.SetBackgroundMode(BackgroundMode::Transparent);
+            s.SelectFont({"Arial", 350, 400, false, escapement, escapement});
+            s.TextOut({200, -200}, "Teilabschnitt Teilabschnitt Teilabschnitt");
+        });
+        return image;
+    };
+    const QImage level = draw(0);
+    EXPECT_EQ(draw(1), level);
+    EXPECT_EQ(draw(-9), level);
+    EXPECT_EQ(draw(3599), level);
+    EXPECT_NE(draw(10), level);
 }
 
 TEST(QtPainterSurface, BackDiagonalHatchRisesToTheRightAndLeavesItsGaps) {

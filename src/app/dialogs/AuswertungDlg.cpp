@@ -13,7 +13,8 @@
 
 namespace nivora::app {
 
-CAuswertungDlg::CAuswertungDlg(const CNivoraDoc& doc, ISettingsStore& store, QWidget* parent)
+CAuswertungDlg::CAuswertungDlg(const CNivoraDoc& doc, const std::vector<int>& pages,
+                               ISettingsStore& store, QWidget* parent)
     : QDialog(parent) {
     setWindowTitle(QStringLiteral("Auswertung Überschreitungen und Abzüge"));
     m_list = new CExListCtrl(this);
@@ -26,7 +27,7 @@ CAuswertungDlg::CAuswertungDlg(const CNivoraDoc& doc, ISettingsStore& store, QWi
     m_list->SetColumns(columns);
     m_list->Initialise(store, CPersListCtrl::kSection, CAuswertungsListe::kSettingsEntry);
     m_lines.Fill(doc.Exceedances(), CZi4Verwaltung::SectionLookup(doc.State()),
-                 doc.Texts().ExcludedAreas());
+                 doc.Texts().ExcludedAreas(), pages);
     m_list->SetRows(m_lines);
     FitColumnsToCells(*m_list);
     // Editing an exceedance and taking over the one above (double click, F7)

@@ -19,7 +19,9 @@ class CAuswertungDlg : public QDialog {
     Q_OBJECT
 
   public:
-    CAuswertungDlg(const CNivoraDoc& doc, ISettingsStore& store, QWidget* parent = nullptr);
+    // pages: the page of each exceedance, from the view's paging.
+    CAuswertungDlg(const CNivoraDoc& doc, const std::vector<int>& pages, ISettingsStore& store,
+                   QWidget* parent = nullptr);
 
     CExListCtrl& List() { return *m_list; }
     const CAuswertungsListe& Lines() const { return m_lines; }

@@ -76,6 +76,10 @@ bool CNivoraDoc::LoadFromFile(std::string bytes, const std::string& path,
     } closeWait{services.wait};
 
     m_state.ReadFile(StatePathFor(path), services.appSettings, services.readFile);
+    // Settled once here, so that paging, strips, headers and evaluation pages
+    // all show the scale the strips are drawn at.
+    if (!CZi4Verwaltung::IsSupportedLengthScale(m_state.GetLengthScale()))
+        m_state.SetLengthScale(400);
     ReadContext context;
     context.messages = services.messages;
     context.readSideFile = services.readFile;

@@ -13,8 +13,10 @@ namespace nivora {
 
 using text::GetCharField;
 
-void CZi4Verwaltung::RebuildSectionCache() {
-    m_sectionCache.clear();
+void CZi4Verwaltung::RebuildSectionCache() { m_sectionCache = BuildSections(); }
+
+std::vector<ABSCHNITT> CZi4Verwaltung::BuildSections() const {
+    std::vector<ABSCHNITT> sections;
     for (const auto& g : BracketGroups(GetValue("ABSCHNITTE", ""))) {
         ABSCHNITT r;
         r.evaluate = GetCharField(g, '|', 6) == "1";
@@ -28,15 +30,15 @@ void CZi4Verwaltung::RebuildSectionCache() {
         r.meanSpeed = GetCharField(g, '|', 8);
         r.stdDev = GetCharField(g, '|', 9);
         r.vark = GetCharField(g, '|', 10);
-        m_sectionCache.push_back(std::move(r));
+        sections.push_back(std::move(r));
     }
-    if (m_sectionCache.empty()) return;
+    if (sections.empty()) return sections;
     int32_t from = 0, to = 0;
     GetManuVonBis(from, to);
-    m_sectionCache.front().from = from;
-    for (std::size_t i = 0; i + 1 < m_sectionCache.size(); ++i)
-        m_sectionCache[i].to = m_sectionCache[i + 1].from;
-    m_sectionCache.back().to = to;
+    sections.front().from = from;
+    for (std::size_t i = 0; i + 1 < sections.size(); ++i) sections[i].to = sections[i + 1].from;
+    sections.back().to = to;
+    return sections;
 }
 
 int CZi4Verwaltung::GetSectionCount() const {
@@ -48,11 +50,11 @@ ABSCHNITT CZi4Verwaltung::GetSection(int i) const {
     return m_sectionCache[static_cast<std::size_t>(i)];
 }
 
-CZi4Verwaltung::SectionHit CZi4Verwaltung::FindSectionAt(int32_t station) {
-    RebuildSectionCache();
+CZi4Verwaltung::SectionHit CZi4Verwaltung::FindSectionAt(int32_t station) const {
+    const std::vector<ABSCHNITT> sections = BuildSections();
     SectionHit hit;
-    for (std::size_t i = 0; i < m_sectionCache.size(); ++i) {
-        const ABSCHNITT& r = m_sectionCache[i];
+    for (std::size_t i = 0; i < sections.size(); ++i) {
+        const ABSCHNITT& r = sections[i];
         hit.limit = r.limit;
         if (std::min(r.from, r.to) <= station && station <= std::max(r.from, r.to)) {
             hit.found = true;
@@ -101,12 +103,12 @@ std::pair<int, int> CZi4Verwaltung::SectionLookup::operator()(int32_t station) c
     return {static_cast<int>(i), m_width[i - 1]};
 }
 
-std::string CZi4Verwaltung::GetLimitProfile(int32_t a, int32_t b) {
-    RebuildSectionCache();
+std::string CZi4Verwaltung::GetLimitProfile(int32_t a, int32_t b) const {
+    const std::vector<ABSCHNITT> sections = BuildSections();
     const int32_t lo = std::min(a, b), hi = std::max(a, b);
     std::string out;
     auto absRem20 = [](long long d) { return static_cast<int>((d < 0 ? -d : d) % 20); };
-    for (const ABSCHNITT& r : m_sectionCache) {
+    for (const ABSCHNITT& r : sections) {
         const int32_t slo = std::min(r.from, r.to), shi = std::max(r.from, r.to);
         if (!(shi >= lo && slo <= hi)) continue;
         const int32_t x1 = std::max(slo, lo), x2 = std::min(shi, hi);
@@ -119,8 +121,8 @@ std::string CZi4Verwaltung::GetLimitProfile(int32_t a, int32_t b) {
             out += "[r;" + xs + std::to_string(p) + ";" + std::to_string(q) + "]";
         }
     }
-    for (std::size_t i = 1; i < m_sectionCache.size(); ++i) {
-        const int32_t f = m_sectionCache[i].from;
+    for (std::size_t i = 1; i < sections.size(); ++i) {
+        const int32_t f = sections[i].from;
         if (lo <= f && f < hi) out += "[w;" + std::to_string(f) + "]";
     }
     return out;

@@ -128,6 +128,10 @@ void CZi4Verwaltung::SetValue(const std::string& key, const std::string& value) 
 
 void CZi4Verwaltung::RemoveValue(const std::string& key) { m_keys.erase(key); }
 
+bool CZi4Verwaltung::IsSupportedLengthScale(int n) {
+    return n == 100 || n == 200 || n == 400 || n == 1000 || n == 2000 || n == 5000;
+}
+
 void CZi4Verwaltung::SetLengthScale(int n) {
     m_lengthScale = n;
     SetValue("MASSSTAB_DER_LAENGE", std::to_string(n));

@@ -42,6 +42,10 @@ class CZi4Verwaltung {
     const std::map<std::string, std::string>& Keys() const { return m_keys; }
 
     int GetLengthScale() const { return m_lengthScale; }
+    // The diagram draws at 1:100, 200, 400, 1000, 2000 or 5000 only.
+    static bool IsSupportedLengthScale(int n);
+    // The scale itself when supported, otherwise 400.
+    static int SupportedLengthScale(int n) { return IsSupportedLengthScale(n) ? n : 400; }
     void SetLengthScale(int n);
     int GetRoadSurfaceIndex() const { return m_roadSurface; }
     std::string GetRoadSurfaceName() const;
@@ -69,6 +73,8 @@ class CZi4Verwaltung {
 
     // Route sections, all read from ABSCHNITTE and MANUVONBIS.
     void RebuildSectionCache();
+    // The sections of ABSCHNITTE over the evaluated range, as the cache holds them.
+    std::vector<ABSCHNITT> BuildSections() const;
     int GetSectionCount() const;
     ABSCHNITT GetSection(int i) const;
     const std::vector<ABSCHNITT>& SectionCache() const { return m_sectionCache; }
@@ -81,7 +87,7 @@ class CZi4Verwaltung {
         double unitPrice = 0.0;
         bool evaluate = false;
     };
-    SectionHit FindSectionAt(int32_t station);
+    SectionHit FindSectionAt(int32_t station) const;
     // Section number (from 1) and width (cm) at a station; (0, 0) without sections.
     std::pair<int, int> GetSectionNumberAndWidth(int32_t station) const;
     // The same lookup with ABSCHNITTE read once, for callers that ask for
@@ -97,7 +103,7 @@ class CZi4Verwaltung {
             m_bound;  // running max (ascending) or min of the begins from group 1 on
         std::vector<int32_t> m_width;
     };
-    std::string GetLimitProfile(int32_t a, int32_t b);
+    std::string GetLimitProfile(int32_t a, int32_t b) const;
 
   private:
     void Reset();

@@ -35,7 +35,7 @@ auswertung::PageData Collect(EvaluationPageLines found, const CAuswertungsSeiten
     const std::string statistics = z.GetValue("STATGES", "-||-");
     d.runMeanSpeed = text::GetCharField(statistics, '|', 0);
     d.runVarK = text::GetCharField(statistics, '|', 2);
-    d.lengthScale = z.GetLengthScale();
+    d.lengthScale = CZi4Verwaltung::SupportedLengthScale(z.GetLengthScale());
     d.currency = doc.Exceedances().GetCurrency();
     const CEinstellungen& s = z.Settings();
     d.nrAusWertung = s.nrAusWertung;
@@ -81,9 +81,10 @@ void DrawEvaluationPage(IDrawingSurface& dc, const CAuswertungsSeiten& pages, in
     DrawNoticeBlock(
         dc, {noticeLeft, noticeTop, noticeRight, noticeTop - (noticeRight - noticeLeft) / 6});
     dc.Rectangle({fl, ft, fr, fb});
-    // The footer reads downward along the form's left edge and ends at its foot:
-    // started there, it would run off the sheet below the form.
-    DrawFooterLine(dc, {fl, fb}, false, FooterAlign::RightTurned);
+    // The footer reads downward beside the form's left edge and ends at its foot:
+    // started there, it would run off the sheet below the form. Its glyphs
+    // rise to the right, so its baseline keeps their height left of the frame.
+    DrawFooterLine(dc, {fl - 150, fb}, false, FooterAlign::RightTurned);
 
     dc.SaveState();
     dc.SetBackgroundMode(BackgroundMode::Transparent);

@@ -217,11 +217,8 @@ void DrawFormLabels(FormPen& p, const Columns& c, const PageData& d) {
     }
     left(8900, "Fahrspurbreite [m]:");
     p.Text(FormFont::Label, c.fl + 4850, 8951, "Fahrbahnoberfl.:");
-    static constexpr std::string_view kSpeed = "Mittlere Geschw. v [km/h]:";
-    right(8900, kSpeed.data());
-    // The macron goes over the "v", the 18th character.
-    p.Text(FormFont::Label, c.label2 + p.Width(FormFont::Label, kSpeed.substr(0, 17)), 8951,
-           "\xAF");
+    // v with a combining macron: one text, so nothing is drawn over another.
+    p.Wide(FormFont::Label, c.label2, 8900 + 51, u"Mittlere Geschw. v\u0304 [km/h]:");
     if (d.showVarK) atEnd(8900, "VarK [%]:");
     left(9400,
          "Grenzwert f\xFCr die Pr\xFC"
@@ -306,8 +303,13 @@ void DrawSectionValues(FormPen& p, const Columns& c, const PageData& d) {
     p.Text(v, c.fl + 5900, 9454, none ? "-" : CommaFixed(d.ItemNumber("GRENZWERT") / 10.0, 1));
     const bool dash = none || !d.DeductionPossible();
     p.Text(v, c.fl + 10500, 9454, dash ? "-" : text::FormatFixed(d.ItemNumber("FAKTORK"), 2));
-    p.Text(v, c.rightValue, 9454,
-           dash ? "-" : text::FormatFixed(d.ItemNumber("PREIS"), 2) + " " + d.currency + "/m\xB2");
+    // The price with its unit is wider than its column: it ends 1 mm inside the frame.
+    if (dash)
+        p.Text(v, c.rightValue, 9454, "-");
+    else
+        p.Text(v, c.fr - 100, 9454,
+               text::FormatFixed(d.ItemNumber("PREIS"), 2) + " " + d.currency + "/m\xB2",
+               HAlign::Right);
 
     const int32_t carried = d.ItemInt("SUMMEPQ_UEBERTRAG");
     if (carried >= 0) p.Text(v, c.p2 + 300, 11451, std::to_string(carried));

@@ -32,7 +32,8 @@ const std::vector<AuswertungsSpalte>& CAuswertungsListe::Columns() {
 }
 
 void CAuswertungsListe::Fill(const UeberschreitungsListe& exceedances, const SectionLookup& lookup,
-                             const std::vector<BEREICH_OHNE_ERKENNUNG_DATEN>& areas) {
+                             const std::vector<BEREICH_OHNE_ERKENNUNG_DATEN>& areas,
+                             const std::vector<int>& pages) {
     m_rows.clear();
     const auto& records = exceedances.Records();
     int32_t previousStation = -1;
@@ -67,7 +68,7 @@ void CAuswertungsListe::Fill(const UeberschreitungsListe& exceedances, const Sec
         row.fields[2] = sep == std::string::npos ? std::string() : entry.substr(sep + 1);
         row.fields[3] = u.counted ? "1" : "0";
         row.fields[5] = std::to_string(i);
-        row.fields[6] = std::to_string(u.page);
+        row.fields[6] = std::to_string(n < pages.size() ? pages[n] : u.page);
         row.fields[7] = Metres(u.station);
         row.fields[8] = std::to_string(u.station);
         row.fields[9] = text::FormatFixed(width / 100.0, 2);

@@ -33,8 +33,11 @@ class CAuswertungsListe {
     static const std::vector<AuswertungsSpalte>& Columns();
     static constexpr const char* kSettingsEntry = "AuswertungDlg";
 
+    // pages: the page of each exceedance in list order, as the view's paging
+    // gives it; without it the page column shows the records' own page.
     void Fill(const UeberschreitungsListe& exceedances, const SectionLookup& sectionNumberAndWidth,
-              const std::vector<BEREICH_OHNE_ERKENNUNG_DATEN>& areas);
+              const std::vector<BEREICH_OHNE_ERKENNUNG_DATEN>& areas,
+              const std::vector<int>& pages = {});
 
     const std::vector<AUSWERTUNGSZEILE>& Rows() const { return m_rows; }
     // Text of a cell as shown; line breaks of the remark show as blanks.

@@ -72,9 +72,10 @@ void DrawTotals(FormPen& p, const Columns& c, const PageData& d) {
             u"       ";
     p.Wide(FormFont::Value, c.p + 100, kTotalsRow + 51, sums);
     const int32_t statsX = c.p + 8010;
+    // v with a combining macron: one text, so nothing is drawn over another.
     p.Wide(FormFont::Value, statsX, kTotalsRow + 51,
-           u"v [km/h]: " + WideText(d.runMeanSpeed) + u"       VarK [%]: " + WideText(d.runVarK));
-    p.Wide(FormFont::Value, statsX, kTotalsRow + 51, u"\u00AF");  // over the "v"
+           u"v\u0304 [km/h]: " + WideText(d.runMeanSpeed) + u"       VarK [%]: " +
+               WideText(d.runVarK));
     p.BoldFrame(c.fl, c.fr, kTotalsRow, kTotalsRow + 500);
 }
 

@@ -38,12 +38,23 @@ void CNivoraView::SaveSettings(ISettingsStore& store) const {
 
 void CNivoraView::SetStripsPerPage(int n) {
     m_paging.stripsPerPage = (n == 2 || n == 3) ? n : 3;
-    if (m_paging.pageCount > 0)
+    if (m_paging.pageCount > 0) {
         m_paging.pageCount = PageCountFor(m_paging.stripCount, m_paging.stripsPerPage);
+        NumberExceedancePages();
+    }
 }
 
 void CNivoraView::ComputePages() {
     nivora::ComputePages(m_doc.Run(), m_doc.State().GetLengthScale(), m_paging);
+    NumberExceedancePages();
+}
+
+void CNivoraView::NumberExceedancePages() {
+    const auto& records = m_doc.Exceedances().Records();
+    const bool ascending = m_doc.Run().IsAscending();
+    m_exceedancePages.resize(records.size());
+    for (std::size_t i = 0; i < records.size(); ++i)
+        m_exceedancePages[i] = ExceedancePage(records[i].station, ascending, m_paging);
 }
 
 void CNivoraView::ApplyZoom(int level) {
@@ -72,6 +83,7 @@ void CNivoraView::ZoomStep() {
 void CNivoraView::ToggleStripsPerPage() {
     m_paging.stripsPerPage = m_paging.stripsPerPage == 3 ? 2 : 3;
     m_paging.pageCount = PageCountFor(m_paging.stripCount, m_paging.stripsPerPage);
+    NumberExceedancePages();
 }
 
 void CNivoraView::OnDraw(IDrawingSurface& dc) {
@@ -86,7 +98,7 @@ void CNivoraView::OnDraw(IDrawingSurface& dc) {
 }
 
 void CNivoraView::DrawPage(IDrawingSurface& dc, int page, SurfacePoint origin) {
-    m_registry.Clear();
+    m_strip.registry.Clear();
     if (m_paging.pageCount <= 0 || m_doc.Run().WorkingSamples().empty()) return;
     const int spp = m_paging.stripsPerPage;
     const long long dir = m_doc.Run().IsAscending() ? 1 : -1;
@@ -98,6 +110,7 @@ void CNivoraView::DrawPage(IDrawingSurface& dc, int page, SurfacePoint origin) {
     const bool drawn[3] = {true, notLast || rest == 2 || rest == 0,
                            spp == 3 && (notLast || rest == 0)};
     const int32_t curveHeight = Scaled(3200, m_zoom);
+    const StripInput in{m_doc, m_texts, m_zoom, m_zoomLevel, m_paging.scale, m_printing, m_grid2m};
     for (int k = 0; k < spp; ++k) {
         if (!drawn[k]) continue;
         SurfacePoint stripOrigin = origin;
@@ -107,8 +120,8 @@ void CNivoraView::DrawPage(IDrawingSurface& dc, int page, SurfacePoint origin) {
             stripOrigin.y -= Scaled(2400, m_zoom) + k * Scaled(6800, m_zoom);
         }
         const long long start = pageStart + k * length * dir;
-        DrawStrip(dc, stripOrigin, text::ClampToInt(start), text::ClampToInt(start + length * dir),
-                  curveHeight, k == 0, spp == 2, page);
+        DrawStrip(dc, in, m_strip, stripOrigin, text::ClampToInt(start),
+                  text::ClampToInt(start + length * dir), curveHeight, k == 0, spp == 2);
     }
 }
 
@@ -150,12 +163,5 @@ void CNivoraView::OnPrint(IDrawingSurface& dc, const PrintJobInfo& job, int page
 }
 
 void CNivoraView::OnEndPrinting() { m_printing = false; }
-
-const StationIndex& CNivoraView::IndexOf(int run, const std::vector<MESSUNG>& samples,
-                                         bool ascending) {
-    StationIndex& index = m_indexes[run];
-    if (!index.Matches(samples, ascending)) index.Build(samples, ascending);
-    return index;
-}
 
 }  // namespace nivora

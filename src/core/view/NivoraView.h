@@ -2,17 +2,14 @@
 // The diagram view's model: zoom, paging, page layout, navigation and the
 // print job. Screen, preview, printer and file export all draw a page through
 // DrawPage, so every output shows the same page.
-#include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "evaluation/AuswertungsSeiten.h"
-#include "view/Achse.h"
 #include "view/DrawingSurface.h"
-#include "view/GetMouseDm.h"
 #include "view/Paging.h"
-#include "view/StationIndex.h"
-#include "view/TextboxVerwaltung.h"
+#include "view/StripDrawing.h"
 
 namespace nivora {
 
@@ -49,7 +46,8 @@ class CNivoraView {
     void OnDraw(IDrawingSurface& dc);
     // One page with its strips at the given page origin.
     void DrawPage(IDrawingSurface& dc, int page, SurfacePoint origin);
-    // Strip length from the stored scale and the pages from the run.
+    // Strip length from the stored scale, the pages from the run and the
+    // exceedances' page numbers.
     void ComputePages();
 
     // Commands; the shell redraws after each.
@@ -93,21 +91,20 @@ class CNivoraView {
     SurfaceSize ScrollTotal() const { return m_scrollTotal; }
     SurfaceSize ScrollPage() const { return {m_scrollTotal.cx / 2, m_scrollTotal.cy / 2}; }
     SurfaceSize ScrollLine() const { return {m_scrollTotal.cx / 20, m_scrollTotal.cy / 20}; }
-    const CGetMouseDm& StripRegistry() const { return m_registry; }
-    const CAchse& StationAxis() const { return m_stationAxis; }
-    const CAchse& ValueAxis() const { return m_valueAxis; }
-    const CAchse& SpeedAxis() const { return m_speedAxis; }
-    const CTextboxVerwaltung& TextBoxes() const { return m_textBoxes; }
+    const CGetMouseDm& StripRegistry() const { return m_strip.registry; }
+    const CAchse& StationAxis() const { return m_strip.stationAxis; }
+    const CAchse& ValueAxis() const { return m_strip.valueAxis; }
+    const CAchse& SpeedAxis() const { return m_strip.speedAxis; }
+    const CTextboxVerwaltung& TextBoxes() const { return m_strip.textBoxes; }
+    // The page of every exceedance, in the order of the exceedance list: the
+    // first page whose strips draw it (see ExceedancePage).
+    const std::vector<int>& ExceedancePages() const { return m_exceedancePages; }
     const CAuswertungsSeiten& EvaluationPages() const { return m_evaluation; }
     CNivoraDoc& Document() { return m_doc; }
 
   private:
-    friend class StripPainter;
     void ApplyZoom(int level);
-    void DrawStrip(IDrawingSurface& dc, SurfacePoint stripOrigin, int32_t start, int32_t end,
-                   int32_t curveHeight, bool firstStrip, bool twoStrips, int page);
-    // The sample search of a curve's run: 0 main run, 1..4 comparison runs.
-    const StationIndex& IndexOf(int run, const std::vector<MESSUNG>& samples, bool ascending);
+    void NumberExceedancePages();
 
     CNivoraDoc& m_doc;
     const CTextTabelle& m_texts;
@@ -122,11 +119,9 @@ class CNivoraView {
     PageOrientation m_orientation = PageOrientation::Landscape;
     std::string m_title;
     SurfaceSize m_scrollTotal{42000, 21600};
-    CAchse m_stationAxis, m_valueAxis, m_speedAxis;
-    CGetMouseDm m_registry;
-    CTextboxVerwaltung m_textBoxes;
+    StripState m_strip;
+    std::vector<int> m_exceedancePages;
     CAuswertungsSeiten m_evaluation;
-    std::array<StationIndex, 5> m_indexes;
 };
 
 }  // namespace nivora

@@ -1,5 +1,8 @@
 #include "view/Paging.h"
 
+#include <algorithm>
+
+#include "document/Zi4Verwaltung.h"
 #include "measurement/MessFahrtDaten.h"
 #include "text/Number.h"
 
@@ -9,9 +12,7 @@ int32_t StripLengthForScale(int scale) {
     return text::ClampToInt(static_cast<long long>(scale) * 250 / 100);
 }
 
-int ScaleForPaging(int storedScale) {
-    return StripLengthForScale(storedScale) < 10 ? 400 : storedScale;
-}
+int ScaleForPaging(int storedScale) { return CZi4Verwaltung::SupportedLengthScale(storedScale); }
 
 int PageCountFor(int stripCount, int stripsPerPage) {
     if (stripsPerPage <= 0) stripsPerPage = 3;
@@ -37,6 +38,20 @@ void ComputePages(const CMessFahrtDaten& run, int storedScale, Paging& p) {
     const long long span = b > a ? b - a : a - b;
     p.stripCount = text::ClampToInt(span / p.stripLength + 1);
     p.pageCount = PageCountFor(p.stripCount, p.stripsPerPage);
+}
+
+int ExceedancePage(long long station, bool ascending, const Paging& p) {
+    const long long length = p.stripLength > 0 ? p.stripLength : 1;
+    const long long spp = p.stripsPerPage > 0 ? p.stripsPerPage : 3;
+    const long long d = ascending ? station - p.firstPageStart : p.firstPageStart - station;
+    if (d >= 0 && p.pageCount > 0) {
+        long long strip = d / length;
+        // The strip before ends on this station and draws it first.
+        if (strip > 0 && d % length == 0) --strip;
+        if (strip < p.stripCount) return static_cast<int>(strip / spp + 1);
+    }
+    const long long page = (d < 0 ? -d : d) / (length * spp) + 1;
+    return static_cast<int>(std::clamp<long long>(page, 1, std::max(p.pageCount, 1)));
 }
 
 double ZoomFactor(int level) {

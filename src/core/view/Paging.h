@@ -19,13 +19,19 @@ struct Paging {
 // scale · 250 / 100 dm: one strip is 250 mm of paper at zoom factor 1.0.
 int32_t StripLengthForScale(int scale);
 
-// A scale whose strip would be shorter than 10 dm (below 4, zero, negative)
-// cannot be paged: it is replaced by 400. Other scales stay as stored.
+// The scale the pages and strips use: an unsupported stored scale (opening
+// replaces it already) draws at 400.
 int ScaleForPaging(int storedScale);
 
 // Recomputes first page start, strip count and page count from the run's
 // working samples; a run without samples gets page count 0 and keeps the rest.
 void ComputePages(const CMessFahrtDaten& run, int storedScale, Paging& paging);
+
+// The page of an exceedance at this station: the first page, in the run's
+// direction, whose strips draw it (a strip draws both its ends); one that no
+// strip draws gets |station - first page start| / (strip length · strips per
+// page) + 1, held within 1 .. page count.
+int ExceedancePage(long long station, bool ascending, const Paging& paging);
 
 // Page count for a strip count: int((strips - 0.5) / strips per page) + 1.
 int PageCountFor(int stripCount, int stripsPerPage);

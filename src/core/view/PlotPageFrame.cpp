@@ -1,5 +1,7 @@
 #include "view/PlotPageFrame.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <cstdio>
 
 #include "document/NivoraDoc.h"
@@ -13,6 +15,7 @@ namespace nivora {
 namespace {
 
 constexpr const char* kEllipsis = "...";
+constexpr int32_t kEnclosureHeight = 400;
 
 FontSpec FrameFont(const char* face, int32_t height, bool italic = false, int angle = 1) {
     return FontSpec{face, height, 400, italic, angle, angle};
@@ -60,11 +63,20 @@ std::vector<std::string> WrapRows(IDrawingSurface& dc, std::string_view text, in
 // The header data block: labels and values in their fonts, row k at y0 - 370 k.
 class HeaderBlock {
   public:
+    // Texts of the last column, paths and wrapped rows included, end at rightEdge.
     HeaderBlock(IDrawingSurface& dc, int32_t x0, int32_t y0, int32_t rightEdge)
         : m_dc(dc), m_x0(x0), m_y0(y0), m_rightEdge(rightEdge) {}
 
     void Label(int32_t dx, int row, std::string_view text) { Write(m_labelFont, dx, row, text); }
-    void Value(int32_t dx, int row, std::string_view text) { Write(m_valueFont, dx, row, text); }
+    // A value ends before the next label column (at nextLabel) or, in the
+    // last column, before the right edge; a longer one is cut with "...".
+    void Value(int32_t dx, int row, std::string_view text, int32_t nextLabel = kLastColumn) {
+        if (text.empty()) return;
+        Select(m_valueFont);
+        const int32_t room =
+            nextLabel == kLastColumn ? RoomRightOf(dx) : nextLabel - kLabelGap - dx;
+        Write(m_valueFont, dx, row, FitTextEnd(m_dc, text, room));
+    }
     // The paths stand in the last column; a long one loses its start.
     void Path(int32_t dx, int row, const std::string& path) {
         Select(m_valueFont);
@@ -77,7 +89,11 @@ class HeaderBlock {
             Write(m_valueFont, dx, firstRow + static_cast<int>(i), lines[i]);
     }
 
+    static constexpr int32_t kLastColumn = INT32_MIN;
+
   private:
+    // What a cut value keeps free before the next label.
+    static constexpr int32_t kLabelGap = 100;
     int32_t RoomRightOf(int32_t dx) const { return m_rightEdge - (m_x0 + dx); }
     void Select(const FontSpec& font) {
         if (m_selected == &font) return;
@@ -127,20 +143,24 @@ struct HeaderInputs {
     bool plural() const { return limits.sectionCount >= 2; }
 };
 
+// Variant A's first columns stand at left + 400 and left + 2800, so that its
+// long values (office, department) have room before the road type column.
+constexpr int32_t kAFirstLabel = 400 - 5000, kAFirstValue = 2800 - 5000;
+
 void DrawVariantA(HeaderBlock& b, const HeaderInputs& in) {
     const KopfFelder& f = in.doc.Run().fields;
-    b.Label(0, 0, "Messungs-Nr. :");
-    b.Label(0, 1, "Messung vom :");
-    b.Label(0, 2, "Dienststelle :");
-    b.Label(0, 3, "Abteilung :");
-    b.Label(0, 4,
+    b.Label(kAFirstLabel, 0, "Messungs-Nr. :");
+    b.Label(kAFirstLabel, 1, "Messung vom :");
+    b.Label(kAFirstLabel, 2, "Dienststelle :");
+    b.Label(kAFirstLabel, 3, "Abteilung :");
+    b.Label(kAFirstLabel, 4,
             "Pr\xFC"
             "fer :");
-    b.Value(2400, 0, f.number);
-    b.Value(2400, 1, f.date);
-    b.Value(2400, 2, f.office);
-    b.Value(2400, 3, f.department);
-    b.Value(2400, 4, f.inspector);
+    b.Value(kAFirstValue, 0, f.number, 6200);
+    b.Value(kAFirstValue, 1, f.date, 6200);
+    b.Value(kAFirstValue, 2, f.office, 6200);
+    b.Value(kAFirstValue, 3, f.department, 6200);
+    b.Value(kAFirstValue, 4, f.inspector, 6200);
     b.Label(6200, 0, "Str.-Typ :");
     b.Label(6200, 1, "Str.-Nr. :");
     b.Label(6200, 2, in.plural() ? "Grenzwerte :" : "Grenzwert :");
@@ -150,11 +170,11 @@ void DrawVariantA(HeaderBlock& b, const HeaderInputs& in) {
     b.Label(6200, 4,
             "Ma\xDF"
             "stab L\xE4nge :");
-    b.Value(8800, 0, f.roadType);
-    b.Value(8800, 1, f.roadNumber);
-    b.Value(8800, 2, in.limits.text);
-    b.Value(8800, 3, "1:1");
-    b.Value(8800, 4, in.scale);
+    b.Value(8800, 0, f.roadType, 12600);
+    b.Value(8800, 1, f.roadNumber, 12600);
+    b.Value(8800, 2, in.limits.text, 12600);
+    b.Value(8800, 3, "1:1", 12600);
+    b.Value(8800, 4, in.scale, 12600);
     b.Label(12600, 0, "Bearbeitungsstand :");
     b.Label(12600, 1, "Dateien :");
     b.Value(15600, 0, in.date);
@@ -166,15 +186,15 @@ void DrawVariantB(HeaderBlock& b, const HeaderInputs& in) {
     b.Label(0, 0, "Kopfdaten:");
     b.WrappedValue(2400, 0, 3, in.doc.Run().headerText);
     b.Label(0, 3, in.plural() ? "Grenzwerte:" : "Grenzwert:");
-    b.Value(2400, 3, in.limits.text);
+    b.Value(2400, 3, in.limits.text, 6200);
     b.Label(6200, 3,
             "Ma\xDF"
             "stab H\xF6he:");
     b.Label(6200, 4,
             "Ma\xDF"
             "stab L\xE4nge:");
-    b.Value(8800, 3, "1:1");
-    b.Value(8800, 4, in.scale);
+    b.Value(8800, 3, "1:1", 12600);
+    b.Value(8800, 4, in.scale, 12600);
     b.Label(12600, 3, "Dateien:");
     b.Path(15600, 3, in.path);
     b.Path(15600, 4, in.path + ".zi4");
@@ -191,16 +211,16 @@ void DrawVariantC(HeaderBlock& b, const HeaderInputs& in) {
         const int32_t labelX = i < 4 ? 0 : 10600;
         b.Label(labelX, row,
                 reader.IsLabelled() ? entry.label : in.texts.GetText(kLabelKeys[i], true));
-        b.Value(labelX + 2600, row, entry.value);
+        b.Value(labelX + 2600, row, entry.value, i < 4 ? 10600 : 17400);
     }
     const auto& t = in.texts;
     b.Label(10600, 2,
             t.GetText(in.plural() ? "PLOTPAGE_REQUIREMENTS" : "PLOTPAGE_REQUIREMENT", true));
     b.Label(10600, 3, t.GetText("PLOTPAGE_SCALE_LEVEL", true));
     b.Label(10600, 4, t.GetText("PLOTPAGE_SCALE_LENGTH", true));
-    b.Value(13200, 2, in.limits.text);
-    b.Value(13200, 3, "1:1");
-    b.Value(13200, 4, in.scale);
+    b.Value(13200, 2, in.limits.text, 17400);
+    b.Value(13200, 3, "1:1", 17400);
+    b.Value(13200, 4, in.scale, 17400);
     b.Label(17400, 0, t.GetText("PLOTPAGE_DOCUMENTATION", true));
     b.Label(17400, 1, t.GetText("PLOTPAGE_FILES", true));
     b.Value(20400, 0, in.date);
@@ -214,9 +234,9 @@ void DrawVariantD(HeaderBlock& b, const HeaderInputs& in) {
             t.GetText(in.plural() ? "PLOTPAGE_REQUIREMENTS" : "PLOTPAGE_REQUIREMENT", true));
     b.Label(4000, 1, t.GetText("PLOTPAGE_SCALE_LEVEL", true));
     b.Label(4000, 2, t.GetText("PLOTPAGE_SCALE_LENGTH", true));
-    b.Value(7400, 0, in.limits.text);
-    b.Value(7400, 1, "1:1");
-    b.Value(7400, 2, in.scale);
+    b.Value(7400, 0, in.limits.text, 12900);
+    b.Value(7400, 1, "1:1", 12900);
+    b.Value(7400, 2, in.scale, 12900);
     b.Label(12900, 0, t.GetText("PLOTPAGE_DOCUMENTATION", true));
     b.Label(12900, 1, t.GetText("PLOTPAGE_FILES", true));
     b.Value(16500, 0, in.date);
@@ -236,10 +256,14 @@ void DrawHeadline(IDrawingSurface& dc, const SurfaceRect& page, const CNivoraDoc
     dc.SelectFont(FrameFont("Arial", 420));
     static const char* const kKeys[3] = {"UBERSCHRIFT_ZEILE_1", "UBERSCHRIFT_ZEILE_2",
                                          "UBERSCHRIFT_ZEILE_3"};
-    static const int32_t kBelow[3] = {700, 1100, 1500};
+    // Lines 400 apart would touch in a 420 font: each starts below the one
+    // above, and a line wider than the box is cut with "..." to fit it.
+    const int32_t step = std::max<int32_t>(400, dc.MeasureText("0").cy);
     for (int i = 0; i < 3; ++i) {
         const std::string line = doc.State().GetValue(kKeys[i], "");
-        if (!line.empty()) dc.TextOut({x, box.top - kBelow[i]}, line);
+        if (!line.empty())
+            dc.TextOut({x, box.top - 700 - i * step},
+                       FitTextEnd(dc, line, box.right - box.left - 400));
     }
     dc.RestoreState();
 }
@@ -251,17 +275,20 @@ void DrawHeaderData(IDrawingSurface& dc, const SurfaceRect& page, const CNivoraD
     const bool wide = variant == Variant::A || variant == Variant::B;
     const int32_t x0 = page.left + (wide ? 5000 : 400);
     const int32_t y0 = page.bottom + 2200;
-    const HeaderInputs in{doc,
-                          texts,
-                          BuildLimitList(doc),
-                          "1:" + std::to_string(doc.State().GetLengthScale()),
-                          FormatPrintDate(today),
-                          doc.FilePath()};
+    const HeaderInputs in{
+        doc,
+        texts,
+        BuildLimitList(doc),
+        "1:" + std::to_string(CZi4Verwaltung::SupportedLengthScale(doc.State().GetLengthScale())),
+        FormatPrintDate(today),
+        doc.FilePath()};
     dc.SaveState();
     dc.SetBackgroundMode(BackgroundMode::Transparent);
     dc.SetTextAlign(HAlign::Left, VAlign::Top);
-    // The last column ends where the enclosure label keeps its distance.
-    HeaderBlock block(dc, x0, y0, page.right - 500);
+    // The last column (values, wrapped header rows and paths) ends 2 mm before
+    // the upright enclosure label's left edge (its reference point less its
+    // font height), so that no row runs under the label.
+    HeaderBlock block(dc, x0, y0, page.right - 500 - kEnclosureHeight - 200);
     switch (variant) {
         case Variant::A:
             DrawVariantA(block, in);
@@ -284,7 +311,7 @@ void DrawHeaderData(IDrawingSurface& dc, const SurfaceRect& page, const CNivoraD
 void DrawEnclosure(IDrawingSurface& dc, const SurfaceRect& page, const std::string& label) {
     dc.SaveState();
     dc.SetBackgroundMode(BackgroundMode::Transparent);
-    dc.SelectFont(FrameFont("Arial", 400, false, 900));
+    dc.SelectFont(FrameFont("Arial", kEnclosureHeight, false, 900));
     dc.SetTextAlign(HAlign::Right, VAlign::Bottom);
     dc.TextOut({page.right - 500, page.bottom + 2800}, label);
     dc.RestoreState();

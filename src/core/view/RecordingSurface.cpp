@@ -98,6 +98,7 @@ SurfaceSize RecordingSurface::TextSize(std::size_t characters, int32_t fontHeigh
 
 SurfaceSize RecordingSurface::MeasureText(std::string_view t) {
     Add(Op::Measure, Record{Op::Measure, {}, {}, std::string(t), {}, {}});
+    if (m_measure) return m_measure(m_state.font, t);
     return TextSize(t.size(), m_state.font.height);
 }
 

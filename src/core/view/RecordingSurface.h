@@ -4,7 +4,8 @@
 // can assert on what was drawn where without pixels.
 //
 // Text measurement: every character is 6/10 of the font height wide, the text
-// is one font height high.
+// is one font height high, unless a measure is set (checks with real fonts).
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -81,6 +82,9 @@ class RecordingSurface final : public IDrawingSurface {
     void OffsetWindowOrigin(int32_t dx, int32_t dy) override;
 
     static SurfaceSize TextSize(std::size_t characters, int32_t fontHeight);
+    using Measure = std::function<SurfaceSize(const FontSpec&, std::string_view cp1252)>;
+    // Measures text with `measure` from now on; an empty one restores the rule.
+    void SetMeasure(Measure measure) { m_measure = std::move(measure); }
 
     const std::vector<Record>& Records() const { return m_records; }
     // The records of one kind, in order.
@@ -97,6 +101,7 @@ class RecordingSurface final : public IDrawingSurface {
     State m_state;
     std::vector<State> m_saved;
     std::vector<Record> m_records;
+    Measure m_measure;
 };
 
 }  // namespace nivora

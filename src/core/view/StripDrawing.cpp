@@ -1,6 +1,5 @@
-// The drawing of one strip of a diagram page, in its fixed order: page
-// numbers of exceedances, click range, section items, excluded areas, grid,
-// zero line, limit lines, footer, captions, texts, separators, curves and
+// The drawing of one strip of a diagram page, in its fixed order: click range, section items,
+// excluded areas, grid, zero line, limit lines, footer, captions, texts, separators, curves and
 // exceedance marks.
 #include "view/StripDrawing.h"
 
@@ -8,6 +7,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "document/KeyEncodings.h"
@@ -15,8 +15,9 @@
 #include "text/Number.h"
 #include "text/TextTable.h"
 #include "text/TextUtil.h"
+#include "view/ExceedanceLabels.h"
 #include "view/FooterLine.h"
-#include "view/NivoraView.h"
+#include "view/PlotPageFrame.h"
 
 namespace nivora {
 
@@ -57,10 +58,6 @@ namespace {
 
 using strip::Font;
 
-// Set by drawing a strip of any page but the first, cleared when page 1
-// has renumbered the exceedances; shared by all views.
-bool g_renumberPages = true;
-
 struct GRENZWERTLINIE {
     int32_t from = 0, to = 0, limit = 0;
 };
@@ -76,6 +73,14 @@ PenSpec Pen(int32_t width, uint32_t colour) { return {false, width, colour}; }
 PenSpec NullPen() { return {true, 0, 0}; }
 BrushSpec Solid(uint32_t colour) { return {BrushSpec::Style::Solid, colour}; }
 
+// Area, star and free texts stand on one line in the diagram: a stored line
+// break becomes a blank. Nothing but blanks leaves nothing to show.
+std::string OneLine(std::string t) {
+    text::ReplaceText(t, "{{CRLF}}", " ", true);
+    if (t.find_first_not_of(' ') == std::string::npos) t.clear();
+    return t;
+}
+
 std::string Format1(double v) {
     char buffer[64];
     std::snprintf(buffer, sizeof buffer, "%.1f", v);
@@ -84,17 +89,20 @@ std::string Format1(double v) {
 
 }  // namespace
 
+namespace {
+
 // Draws one strip with the view's axes, tools and text box placer.
 class StripPainter {
   public:
-    StripPainter(CNivoraView& view, IDrawingSurface& dc, int32_t start, int32_t end, int32_t h,
-                 bool firstStrip, bool twoStrips, int page)
-        : v(view),
+    StripPainter(IDrawingSurface& dc, const StripInput& in, StripState& state, int32_t start,
+                 int32_t end, int32_t h, bool firstStrip, bool twoStrips)
+        : in(in),
+          v(state),
           dc(dc),
-          doc(view.m_doc),
-          settings(view.m_doc.State().Settings()),
-          z(view.m_zoom),
-          level(view.m_zoomLevel),
+          doc(in.doc),
+          settings(in.doc.State().Settings()),
+          z(in.zoom),
+          level(in.zoomLevel),
           start(start),
           end(end),
           lo(std::min(start, end)),
@@ -103,16 +111,15 @@ class StripPainter {
           W(S(25000)),
           H(h),
           first(firstStrip),
-          twoStrips(twoStrips),
-          page(page) {}
+          twoStrips(twoStrips) {}
 
     void Draw(SurfacePoint stripOrigin);
 
   private:
     int32_t S(int32_t n) const { return text::TruncToInt(n * z); }
-    int32_t X(long long s) const { return v.m_stationAxis.Map(static_cast<double>(s)); }
-    int32_t Y(double mm) const { return v.m_valueAxis.Map(mm); }
-    int32_t V(double kmh) const { return v.m_speedAxis.Map(kmh); }
+    int32_t X(long long s) const { return v.stationAxis.Map(static_cast<double>(s)); }
+    int32_t Y(double mm) const { return v.valueAxis.Map(mm); }
+    int32_t V(double kmh) const { return v.speedAxis.Map(kmh); }
     bool InStrip(long long s) const { return lo <= s && s < hi; }
     void Line(int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
         dc.MoveTo({x1, y1});
@@ -123,7 +130,6 @@ class StripPainter {
         dc.TextOut({x, y}, t);
     }
 
-    void NumberExceedancePages();
     void SetUpFrame(SurfacePoint stripOrigin);
     void ClickRange();
     void SectionItems();
@@ -142,9 +148,10 @@ class StripPainter {
     void Curve(int run, const CMessFahrtDaten& data, long long offset, bool speed);
     void ExceedanceMarks();
 
-    CNivoraView& v;
+    const StripInput& in;
+    StripState& v;
     IDrawingSurface& dc;
-    CNivoraDoc& doc;
+    const CNivoraDoc& doc;
     const CEinstellungen& settings;
     const double z;
     const int level;
@@ -152,24 +159,18 @@ class StripPainter {
     const bool ascending;
     const int32_t W, H;
     const bool first, twoStrips;
-    const int page;
     bool showSpeed = false;
-    int scale = 400;
     std::vector<GRENZWERTLINIE> limitLines;
+    std::vector<SurfaceRect> boxRects;        // text boxes drawn, for the exceedance labels
+    std::vector<SurfaceRect> separatorTexts;  // for the area text boxes
+    int32_t valueLabelsLeft = 0;              // left edge of the widest value label
     int separatorLevel = 0;
     long long previousSeparator = 0;
 
     PenSpec gridPen, zeroPen, limitPen, curvePen, greyPen, speedPen;
 };
 
-void CNivoraView::DrawStrip(IDrawingSurface& dc, SurfacePoint stripOrigin, int32_t start,
-                            int32_t end, int32_t curveHeight, bool firstStrip, bool twoStrips,
-                            int page) {
-    StripPainter(*this, dc, start, end, curveHeight, firstStrip, twoStrips, page).Draw(stripOrigin);
-}
-
 void StripPainter::Draw(SurfacePoint stripOrigin) {
-    NumberExceedancePages();
     const SurfacePoint savedOrigin = dc.GetWindowOrigin();
     dc.SaveState();
     dc.SetBackgroundMode(BackgroundMode::Transparent);
@@ -191,8 +192,11 @@ void StripPainter::Draw(SurfacePoint stripOrigin) {
     ZeroLine();
     StationGrid();
     LimitLines();
-    if (first && v.m_printing) {
-        DrawFooterLine(dc, {W + 1200, -H - 400}, false, FooterAlign::Centre);
+    if (first && in.printing) {
+        // Right of the upright speed caption (its height, 300, right of its
+        // reference point) when that is shown, so that the two do not cross.
+        const int32_t x = showSpeed ? W + S(1000) + 300 + 300 : W + 1200;
+        DrawFooterLine(dc, {x, -H - 400}, false, FooterAlign::Centre);
     }
     Captions();
     AreaTexts();
@@ -205,35 +209,19 @@ void StripPainter::Draw(SurfacePoint stripOrigin) {
     dc.SetWindowOrigin(savedOrigin);
 }
 
-void StripPainter::NumberExceedancePages() {
-    UeberschreitungsListe& list = doc.Exceedances();
-    if (page != 1) {
-        g_renumberPages = true;
-        return;
-    }
-    if (!g_renumberPages) return;
-    const long long pageStart = v.m_paging.firstPageStart;
-    const auto& records = list.Records();
-    for (std::size_t i = 0; i < records.size(); ++i) {
-        const long long d = std::llabs(records[i].station - pageStart);
-        list.SetPage(static_cast<int>(i), text::ClampToInt(d / 3000 + 1));
-    }
-    g_renumberPages = false;
-}
-
 void StripPainter::SetUpFrame(SurfacePoint stripOrigin) {
     const long long dx = static_cast<long long>(stripOrigin.x) + S(1100);
     const long long dy = static_cast<long long>(stripOrigin.y) - S(600);
     dc.OffsetWindowOrigin(text::ClampToInt(-dx), text::ClampToInt(-dy));
     const SurfacePoint o = dc.GetWindowOrigin();
-    v.m_registry.Register({-o.x, -o.y, W - o.x, -H - o.y}, start, end);
-    v.m_stationAxis.Set(W, start, end);
-    v.m_valueAxis.Set(H, -5.0, 25.0);
-    v.m_speedAxis.Set(H, 12.0, 0.0);
+    v.registry.Register({-o.x, -o.y, W - o.x, -H - o.y}, start, end);
+    v.stationAxis.Set(W, start, end);
+    v.valueAxis.Set(H, -5.0, 25.0);
+    v.speedAxis.Set(H, 12.0, 0.0);
 }
 
 void StripPainter::ClickRange() {
-    if (v.m_printing) return;
+    if (in.printing) return;
     const CFifo& clicked = doc.ClickedStations();
     const std::string& newest = clicked.Get(0);
     if (newest.empty()) return;
@@ -258,7 +246,7 @@ void StripPainter::SectionItems() {
         if (kind == "g") {
             limitLines.push_back({field(1), field(2), field(3)});
         } else if (kind == "r") {
-            if (v.m_grid2m) Bands(field(1), field(2), field(3), field(4));
+            if (in.grid2m) Bands(field(1), field(2), field(3), field(4));
         } else if (kind == "w") {
             Separator(field(1));
         }
@@ -284,6 +272,7 @@ void StripPainter::ValueGrid() {
         Line(-S(100), -Y(mm), W, -Y(mm));
         dc.SetTextColour(0x000000);
         Text(-2 * S(100), -Y(mm) + 150, HAlign::Right, Format1(mm));
+        valueLabelsLeft = std::min(valueLabelsLeft, -2 * S(100) - dc.MeasureText(Format1(mm)).cx);
         if (showSpeed && speed < 12.0) {
             dc.SetTextColour(settings.Colour(8));
             Text(W + 6 * S(100), -Y(mm) + 150, HAlign::Right, Format1(speed));
@@ -299,7 +288,7 @@ void StripPainter::ZeroLine() {
 
 void StripPainter::StationGrid() {
     dc.SelectPen(gridPen);
-    scale = doc.State().GetLengthScale();
+    const int scale = in.scale;
     int spacing = 10;
     switch (scale) {
         case 100:
@@ -318,20 +307,23 @@ void StripPainter::StationGrid() {
             break;
         default:
             spacing = 10;
-            scale = 400;
-            doc.State().SetLengthScale(400);
             break;
     }
     if (!ascending) spacing = -spacing;
     const int32_t intervals = (scale / 4) / spacing;
     const int32_t tick = std::abs(W / intervals);
-    Text(-800, -H - 2 * S(100) - 300, HAlign::Left, "Station [km]");
+    // The row of station labels starts below the lowest value label, which
+    // reaches below the curve area at some zoom levels; the caption stands
+    // below the row.
+    const int32_t labelHeight = dc.MeasureText("0").cy;
+    const int32_t labelTop = std::min(-H - 2 * S(100), -Y(25.0) + 150 - labelHeight);
+    Text(-800, labelTop - std::max(300, labelHeight), HAlign::Left, "Station [km]");
     for (long long k = 0; tick > 0 && k * tick <= W; ++k) {
         const int32_t x = static_cast<int32_t>(k * tick);
         Line(x, 0, x, -H - S(100));
         std::string label = text::FormatFixed((start / 10.0 + k * spacing) / 1000.0, 4);
         std::replace(label.begin(), label.end(), '.', ',');
-        Text(x, -H - 2 * S(100), HAlign::Centre, label);
+        Text(x, labelTop, HAlign::Centre, label);
     }
 }
 
@@ -347,7 +339,14 @@ void StripPainter::LimitLines() {
 void StripPainter::Captions() {
     dc.SelectFont(Font(4));
     dc.SetTextAlign(HAlign::Centre, VAlign::Top);
-    dc.TextOut({380 - S(1100), -H / 2}, v.m_texts.GetText("PLOTPAGE_Y_AXIS"));
+    // The upright caption reads beside the value labels, not over them: its
+    // right edge keeps a gap to the widest label, within the strip's margin.
+    const SurfaceSize caption = dc.MeasureText(in.texts.GetText("PLOTPAGE_Y_AXIS"));
+    const int32_t gap = std::max(caption.cy / 3, 1);
+    long long x = 380 - S(1100);
+    x = std::min<long long>(x, static_cast<long long>(valueLabelsLeft) - gap - caption.cy);
+    x = std::max<long long>(x, -S(1100));
+    dc.TextOut({static_cast<int32_t>(x), -H / 2}, in.texts.GetText("PLOTPAGE_Y_AXIS"));
     if (showSpeed) {
         dc.SetTextColour(settings.Colour(8));
         dc.TextOut({W + S(1000), -H / 2}, "Geschwindigkeit [km/h]");
@@ -357,8 +356,10 @@ void StripPainter::Captions() {
 
 void StripPainter::AreaTexts() {
     const int32_t yA = -Y(-3.1), y0 = -Y(0.0), yT = -Y(-3.6), yC = -Y(-5.1);
+    std::vector<SurfaceRect> areaBoxes;
     for (const auto& area : doc.Texts().AreaTexts()) {
         const bool firstIn = InStrip(area.from), lastIn = InStrip(area.to);
+        const std::string shown = OneLine(area.text);
         if (!((firstIn && !area.text.empty()) || lastIn)) continue;
         const uint32_t colour = settings.TextColour(area.colour);
         dc.SelectPen(Pen(10, colour));
@@ -384,20 +385,50 @@ void StripPainter::AreaTexts() {
             writeText = true;
         }
         // An empty text has nothing to write, so it gets no box either.
-        if (!writeText || area.text.empty()) continue;
+        if (!writeText || shown.empty()) continue;
         const int32_t mx = text::ClampToInt(m);
         Line(mx, yA, mx, yC);
         dc.SelectFont(Font(strip::BoxFont(level)));
-        const SurfaceSize size = dc.MeasureText(area.text);
+        // A text longer than the strip is cut, so that its box stays on the page.
+        const std::string fitted = FitTextEnd(dc, shown, W - S(160));
+        const SurfaceSize size = dc.MeasureText(fitted);
         const int32_t w = size.cx + S(160), h = size.cy + S(50);
         int32_t left = mx - w / 2;
         if (left + w > W + 300) left = W + 300 - w;
+        // Clear of the value labels on the left, below the section texts and
+        // clear of the boxes drawn before: further right, or one box lower
+        // where the strip ends.
+        left = std::max(left, -S(100));
+        int32_t bottom = yT;
+        auto meets = [&](const SurfaceRect& b, int32_t gap) {
+            return left < b.right + gap && left + w + gap > b.left && bottom < b.top &&
+                   bottom + h > b.bottom;
+        };
+        for (bool moved = true; moved;) {
+            moved = false;
+            for (const SurfaceRect& t : separatorTexts) {
+                if (!meets(t, 0)) continue;
+                bottom = t.bottom - S(20) - h;
+                moved = true;
+            }
+            for (const SurfaceRect& b : areaBoxes) {
+                if (!meets(b, S(100))) continue;
+                left = b.right + S(100);
+                if (left + w > W + 300) {
+                    left = std::max(-S(100), std::min(mx - w / 2, W + 300 - w));
+                    bottom = b.bottom - S(50) - h;
+                }
+                moved = true;
+            }
+        }
         dc.SelectPen(Pen(10, colour));
         dc.SelectBrush(Solid(strip::kWhite));
-        const SurfaceRect box{left, yT + h, left + w, yT};
+        const SurfaceRect box{left, bottom + h, left + w, bottom};
+        areaBoxes.push_back(box);
         dc.Rectangle(box);
+        boxRects.push_back(box);
         dc.SetTextColour(colour);
-        dc.DrawTextCentred(box, area.text);
+        dc.DrawTextCentred(box, fitted);
         dc.SetTextColour(0x000000);
     }
 }
@@ -406,22 +437,23 @@ void StripPainter::TextBoxes() {
     std::vector<TEXTBOX> boxes;
     auto collect = [&](const std::vector<TEXTDATEN>& list) {
         for (const auto& t : list)
-            if (!t.text.empty() && InStrip(t.station))
-                boxes.push_back({t.station, t.text, t.colour, 0});
+            if (std::string shown = OneLine(t.text); !shown.empty() && InStrip(t.station))
+                boxes.push_back({t.station, std::move(shown), t.colour, 0});
     };
     collect(doc.Texts().StarTexts());
     collect(doc.Texts().FreeTexts());
     std::stable_sort(boxes.begin(), boxes.end(), [&](const TEXTBOX& a, const TEXTBOX& b) {
         return ascending ? a.station < b.station : a.station > b.station;
     });
-    v.m_textBoxes.Reset(-50, W + 200, z);
+    v.textBoxes.Reset(-50, W + 200, z);
     dc.SelectBrush(Solid(strip::kWhite));
     for (const auto& box : boxes) {
         dc.SelectFont(Font(strip::BoxFont(level)));
-        const SurfaceSize size = dc.MeasureText(box.text);
+        const std::string fitted = FitTextEnd(dc, box.text, W - S(160));
+        const SurfaceSize size = dc.MeasureText(fitted);
         const int32_t w = size.cx + S(160), h = size.cy + S(50);
         const int32_t ax = X(box.station), ay = -Y(0.0);
-        const SurfacePoint corner = v.m_textBoxes.Place(w, ax);
+        const SurfacePoint corner = v.textBoxes.Place(w, ax);
         const int32_t L = corner.x, T = corner.y, R = L + w, B = T - h;
         std::vector<SurfacePoint> poly;
         if (ay > T) {
@@ -446,8 +478,9 @@ void StripPainter::TextBoxes() {
         const uint32_t colour = settings.TextColour(box.colour);
         dc.SelectPen(Pen(10, colour));
         dc.Polygon(poly);
+        boxRects.push_back({L, T, R, B});
         dc.SetTextColour(colour);
-        dc.DrawTextCentred({L, T, R, B}, box.text);
+        dc.DrawTextCentred({L, T, R, B}, fitted);
         dc.SetTextColour(0x000000);
     }
 }
@@ -474,9 +507,9 @@ std::string StripPainter::SectionLabel(int32_t station) {
     if (!hit.found || !hit.evaluate) return "";
     char buffer[64];
     std::snprintf(buffer, sizeof buffer, " %.1fmm|", hit.limit / 10.0);
-    std::string label = v.m_texts.GetText("PLOTPAGE_REQUIREMENT_SECTION_SEPARATOR") + buffer;
+    std::string label = in.texts.GetText("PLOTPAGE_REQUIREMENT_SECTION_SEPARATOR") + buffer;
     std::snprintf(buffer, sizeof buffer, " %dcm", static_cast<int>(hit.width));
-    return label + v.m_texts.GetText("PLOTPAGE_LANE_WIDTH_SECTION_SEPARATOR") + buffer;
+    return label + in.texts.GetText("PLOTPAGE_LANE_WIDTH_SECTION_SEPARATOR") + buffer;
 }
 
 void StripPainter::Separator(int32_t d) {
@@ -531,12 +564,21 @@ void StripPainter::Separator(int32_t d) {
         if (bar == std::string::npos) return std::pair<std::string, std::string>(s, "");
         return std::pair<std::string, std::string>(s.substr(0, bar), s.substr(bar + 1));
     };
+    // The second line starts below the first, whatever the font's height.
+    t = std::max(t, dc.MeasureText("0").cy);
     const auto [l1, l2] = parts(leftText);
     const auto [r1, r2] = parts(rightText);
     Text(x - 100, top, HAlign::Right, l1);
     Text(x - 100, top - t, HAlign::Right, l2);
     Text(x + 100, top, HAlign::Left, r1);
     Text(x + 100, top - t, HAlign::Left, r2);
+    for (const auto& [text, right, y] :
+         {std::tuple{l1, true, top}, {l2, true, top - t}, {r1, false, top}, {r2, false, top - t}}) {
+        if (text.empty()) continue;
+        const SurfaceSize size = dc.MeasureText(text);
+        const int32_t left = right ? x - 100 - size.cx : x + 100;
+        separatorTexts.push_back({left, y, left + size.cx, y - size.cy});
+    }
     dc.SetTextColour(0x000000);
 }
 
@@ -558,8 +600,9 @@ void StripPainter::Curves() {
 void StripPainter::Curve(int runIndex, const CMessFahrtDaten& run, long long offset, bool speed) {
     const auto& samples = run.WorkingSamples();
     const bool asc = run.IsAscending();
-    const std::size_t firstIndex =
-        v.IndexOf(runIndex, samples, asc).FirstAtOrBeyond(static_cast<long long>(start) - offset);
+    StationIndex& index = v.indexes[static_cast<std::size_t>(runIndex)];
+    if (!index.Matches(samples, asc)) index.Build(samples, asc);
+    const std::size_t firstIndex = index.FirstAtOrBeyond(static_cast<long long>(start) - offset);
     if (firstIndex >= samples.size()) return;
     if (speed && !samples[firstIndex].HasSpeed()) return;
     const bool zeroNegative = settings.CheckNegativAn();
@@ -584,34 +627,56 @@ void StripPainter::Curve(int runIndex, const CMessFahrtDaten& run, long long off
 
 void StripPainter::ExceedanceMarks() {
     dc.SelectFont(Font(level == 5 ? 1 : 3));
-    UeberschreitungsListe& list = doc.Exceedances();
+    const UeberschreitungsListe& list = doc.Exceedances();
     const auto& records = list.Records();
-    int q = 0;
-    long long p = 50000;
-    for (std::size_t n = records.size(); n-- > 0;) {
-        const UEBERSCHREITUNG e = records[n];
-        if (e.station < lo || e.station > hi) continue;
-        const int32_t x = X(e.station);
-        std::string label = e.counted ? std::to_string(e.number) : "(" + std::to_string(e.number);
-        const std::string remark = list.GetDiagramLabel(std::to_string(e.station));
-        if (!remark.empty()) label += ": " + remark;
-        if (!e.counted) label += ")";
+    // The marks of the strip, left to right.
+    std::vector<std::size_t> onStrip;
+    for (std::size_t n = records.size(); n-- > 0;)
+        if (records[n].station >= lo && records[n].station <= hi) onStrip.push_back(n);
+    std::vector<ExceedanceMark> marks;
+    marks.reserve(onStrip.size());
+    for (const std::size_t n : onStrip) {
+        const UEBERSCHREITUNG& e = records[n];
+        marks.push_back(
+            {X(e.station), e.number, e.counted, list.GetDiagramLabel(std::to_string(e.station))});
+    }
+    std::vector<std::size_t> order(marks.size());
+    for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
+    std::stable_sort(order.begin(), order.end(),
+                     [&](std::size_t a, std::size_t b) { return marks[a].x < marks[b].x; });
+    std::vector<ExceedanceMark> sorted;
+    sorted.reserve(marks.size());
+    for (const std::size_t i : order) sorted.push_back(marks[i]);
+
+    ExceedanceLabelBand band;
+    band.levelHeight = dc.MeasureText("0").cy;
+    band.bottom = -H + S(20);
+    band.left = -S(100);
+    band.right = W + S(100);
+    band.gap = band.levelHeight / 3;
+    band.obstacles = boxRects;
+    const ExceedanceLabelLayout layout = PlaceExceedanceLabels(
+        sorted, band, [&](const std::string& t) { return dc.MeasureText(t).cx; });
+
+    for (std::size_t k = 0; k < order.size(); ++k) {
+        const UEBERSCHREITUNG& e = records[onStrip[order[k]]];
+        const ExceedanceLabel& label = layout.labels[layout.labelOf[k]];
         dc.SelectPen(e.counted ? limitPen : greyPen);
-        dc.SetTextColour(e.counted ? settings.Colour(2) : strip::kGrey);
-        if (p - x > 200LL * static_cast<long long>(label.size()))
-            q = 0;
-        else
-            q = (q + 1) % 3;
-        p = x;
-        const int32_t bottom = -Y(20.0) - (300 * q + S(500));
-        Line(x, -Y(e.value / 10.0 + 1.0), x, bottom);
-        if (remark.empty())
-            Text(x, bottom, HAlign::Centre, label);
-        else
-            Text(x - 80, bottom, HAlign::Left, label);
-        list.SetPage(static_cast<int>(n), page);
+        Line(sorted[k].x, -Y(e.value / 10.0 + 1.0), sorted[k].x, band.LevelTop(label.level));
+    }
+    for (const ExceedanceLabel& label : layout.labels) {
+        dc.SetTextColour(label.counted ? settings.Colour(2) : strip::kGrey);
+        Text(label.left, band.LevelTop(label.level), HAlign::Left, label.text);
     }
     dc.SetTextColour(0x000000);
+}
+
+}  // namespace
+
+void DrawStrip(IDrawingSurface& dc, const StripInput& in, StripState& state,
+               SurfacePoint stripOrigin, int32_t start, int32_t end, int32_t curveHeight,
+               bool firstStrip, bool twoStrips) {
+    StripPainter(dc, in, state, start, end, curveHeight, firstStrip, twoStrips).Draw(stripOrigin);
 }
 
 }  // namespace nivora

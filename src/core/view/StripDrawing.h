@@ -1,8 +1,48 @@
 #pragma once
-// The pens, brushes and fonts of the diagram strips.
+// The drawing of one strip of a diagram page, and its pens, brushes and fonts.
+// The drawing reads the document; what it keeps is the view's own state of
+// the last strip drawn (axes, strip registry, text box placer, sample search).
+#include <array>
 #include <cstdint>
 
+#include "view/Achse.h"
 #include "view/DrawingSurface.h"
+#include "view/GetMouseDm.h"
+#include "view/StationIndex.h"
+#include "view/TextboxVerwaltung.h"
+
+namespace nivora {
+
+class CNivoraDoc;
+class CTextTabelle;
+
+// What a strip is drawn from.
+struct StripInput {
+    const CNivoraDoc& doc;
+    const CTextTabelle& texts;
+    double zoom = 1.0;
+    int zoomLevel = 5;
+    int scale = 400;  // the length scale the pages were computed with
+    bool printing = false;
+    bool grid2m = false;
+};
+
+// The view's state that the drawing of a strip sets.
+struct StripState {
+    CAchse stationAxis, valueAxis, speedAxis;
+    CGetMouseDm registry;
+    CTextboxVerwaltung textBoxes;
+    // Sample search of the curves: 0 the main run, 1..4 the comparison runs.
+    std::array<StationIndex, 5> indexes;
+};
+
+// One strip: origin of the strip, its start and end stations, the curve
+// height, whether it is the page's first strip and whether the page has two.
+void DrawStrip(IDrawingSurface& dc, const StripInput& in, StripState& state,
+               SurfacePoint stripOrigin, int32_t start, int32_t end, int32_t curveHeight,
+               bool firstStrip, bool twoStrips);
+
+}  // namespace nivora
 
 namespace nivora::strip {
 

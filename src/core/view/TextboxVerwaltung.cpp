@@ -1,5 +1,7 @@
 #include "view/TextboxVerwaltung.h"
 
+#include <algorithm>
+
 #include "text/Number.h"
 
 namespace nivora {
@@ -27,9 +29,9 @@ SurfacePoint CTextboxVerwaltung::Place(int32_t width, int32_t anchor) {
         if (next <= anchor && next + width <= m_right) return PlaceInRow(row, width, anchor);
     }
     // No row has room: row 0 takes the box beyond its last one, and row 1 is
-    // set back to just before it.
+    // set back to just before it, but never back over its own last box.
     const SurfacePoint corner = PlaceInRow(0, width, anchor);
-    m_rows[1].nextFree = corner.x - 100;
+    m_rows[1].nextFree = std::max(m_rows[1].nextFree - 100, corner.x - 100);
     return corner;
 }
 

@@ -41,7 +41,8 @@ class AuswertungDlgTest : public ::testing::Test {
 TEST_F(AuswertungDlgTest, ListsExceedancesWithAreasDividedBySections) {
     CNivoraDoc doc;
     test::LoadDocument(doc, kState);
-    CAuswertungDlg dialog(doc, store);
+    // The page column shows the pages the view's paging gives.
+    CAuswertungDlg dialog(doc, {1, 1, 2}, store);
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Auswertung Überschreitungen und Abzüge"));
     CExListCtrl& list = *dialog.findChild<CExListCtrl*>(QStringLiteral("list1067"));
     EXPECT_EQ(&list, &dialog.List());
@@ -64,23 +65,22 @@ TEST_F(AuswertungDlgTest, ListsExceedancesWithAreasDividedBySections) {
         EXPECT_EQ(CAuswertungsListe::StyleOf(list.Record(r), true).background, 0x00FF0000u);
     }
     EXPECT_EQ(Cells(list, 0),
-              (QStringList{"1", "-999", "10.0", "3.50", "6.1", "6", "36", "", "Riss quer"}));
+              (QStringList{"1", "1", "10.0", "3.50", "6.1", "6", "36", "", "Riss quer"}));
     EXPECT_EQ(Cells(list, 1), (QStringList{"2", "", "20.0 - 25.0", "", "", "--", "--", "--",
                                            QStringLiteral("Brücke")}));
-    EXPECT_EQ(Cells(list, 2),
-              (QStringList{"2", "-999", "40.0", "3.50", "5.2", "5", "25", "3.5", ""}));
+    EXPECT_EQ(Cells(list, 2), (QStringList{"2", "1", "40.0", "3.50", "5.2", "5", "25", "3.5", ""}));
     // Areas are listed in stored order of their stations, not sorted.
     EXPECT_EQ(Cells(list, 4),
               (QStringList{"3", "", "65.0 - 60.0", "", "", "--", "--", "--", "Baustelle"}));
     // The second section's width.
     EXPECT_EQ(Cells(list, 5),
-              (QStringList{"3", "-999", "70.0", "3.25", "5.5", "4", "16", "12.5", ""}));
+              (QStringList{"3", "2", "70.0", "3.25", "5.5", "4", "16", "12.5", ""}));
 }
 
 TEST_F(AuswertungDlgTest, EveryHeadingAndCellReadsInFull) {
     CNivoraDoc doc;
     test::LoadDocument(doc, kState);
-    CAuswertungDlg dialog(doc, store);
+    CAuswertungDlg dialog(doc, {1, 1, 2}, store);
     CExListCtrl& list = dialog.List();
     const std::vector<int> original{40, 0, 100, 40, 90, 50, 50, 100, 270};
     for (int c = 0; c < list.columnCount(); ++c) {
@@ -105,7 +105,7 @@ TEST_F(AuswertungDlgTest, EveryHeadingAndCellReadsInFull) {
 TEST_F(AuswertungDlgTest, RunWithoutExceedancesShowsAnEmptyList) {
     CNivoraDoc doc;
     test::LoadDocument(doc, "KENNUNG=135122\nBEREICHOHNEERKENNUNGDATEN=200_250_x\n");
-    CAuswertungDlg dialog(doc, store);
+    CAuswertungDlg dialog(doc, {}, store);
     EXPECT_EQ(dialog.List().RowCount(), 0);
 }
 
@@ -115,7 +115,7 @@ TEST_F(AuswertungDlgTest, ColumnsPersistAndCloseButtonCloses) {
     store.WriteText("Spaltenbreiten", "AuswertungDlg", "40;35;");
     std::string expected = "40;35;";
     {
-        CAuswertungDlg dialog(doc, store);
+        CAuswertungDlg dialog(doc, {}, store);
         EXPECT_EQ(dialog.List().ColumnWidths()[0], 40);  // stored widths win
         EXPECT_EQ(dialog.List().ColumnWidths()[1], 35);  // "Seite" dragged open earlier
         for (std::size_t c = 2; c < 9; ++c)

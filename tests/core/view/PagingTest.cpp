@@ -49,17 +49,16 @@ TEST(Paging, StripsAndPages) {
     const int32_t lengths[] = {250, 500, 1000, 2500, 5000, 12500};
     for (int i = 0; i < 6; ++i) EXPECT_EQ(StripLengthForScale(scales[i]), lengths[i]);
 
-    // A scale that would give strips below 10 dm is paged at 400; others as stored.
-    for (int bad : {3, 0, -400}) {
+    // Every unsupported scale is paged at 400, as the strips are drawn.
+    for (int bad : {3, 0, -400, 250, 500, 2000000000}) {
         ComputePages(MakeRun({0, 1000}), bad, p);
         EXPECT_EQ(p.scale, 400);
+        EXPECT_EQ(p.stripLength, 1000);
         EXPECT_EQ(p.stripCount, 2);
     }
-    ComputePages(MakeRun({0, 1000}), 500, p);
-    EXPECT_EQ(p.stripLength, 1250);
+    ComputePages(MakeRun({0, 1000}), 5000, p);
+    EXPECT_EQ(p.stripLength, 12500);
     EXPECT_EQ(p.stripCount, 1);
-    ComputePages(MakeRun({0, 1000}), 2000000000, p);
-    EXPECT_EQ(p.stripCount, 1);  // no overflow
 
     Paging empty;
     empty.firstPageStart = 77;

@@ -137,8 +137,9 @@ TEST_F(PlotPageFrameTest, HeadlineAndTheThreeLinesCentredInTheHeaderBox) {
               (std::vector<Drawn>{{21000, -1600, "Diagramm der Ebenheitsmessung mit dem Rollstab",
                                    "Arial", 520, false},
                                   {21000, -2300, "B 27 Ortsumfahrung", "Arial", 420, false},
-                                  {21000, -2700, "Fahrstreifen 1", "Arial", 420, false},
-                                  {21000, -3100,
+                                  // a line below the other in the 420 font
+                                  {21000, -2720, "Fahrstreifen 1", "Arial", 420, false},
+                                  {21000, -3140,
                                    "Abnahme Stra\xDF"
                                    "e",
                                    "Arial", 420, false}}));
@@ -151,7 +152,7 @@ TEST_F(PlotPageFrameTest, HeadlineAndTheThreeLinesCentredInTheHeaderBox) {
             plainCentred.push_back(std::to_string(r.points[0].y) + " " + r.text);
     EXPECT_EQ(plainCentred,
               (std::vector<std::string>{"-1600 Diagramm der Ebenheitsmessung mit dem Rollstab",
-                                        "-2700 nur zwei"}));
+                                        "-2720 nur zwei"}));
 }
 
 TEST_F(PlotPageFrameTest, HeaderDataOnPageOneOrEveryPageByTheRunsSetting) {
@@ -184,7 +185,7 @@ TEST_F(PlotPageFrameTest, VariantByFormatCode) {
         std::optional<Drawn> first;  // the first text of the header data
     };
     const std::vector<Case> cases = {
-        {test::PrintoutRun(), 1, Label(5000, kY0, "Messungs-Nr. :")},
+        {test::PrintoutRun(), 1, Label(400, kY0, "Messungs-Nr. :")},
         {test::FourFieldRun(), 3, Label(5000, kY0, "Kopfdaten:")},
         {test::FiveFieldRun(), 7, Label(5000, kY0, "Kopfdaten:")},
         {test::Pm02Run(), 1002, Label(400, kY0, "Messung vom :")},
@@ -211,18 +212,18 @@ TEST_F(PlotPageFrameTest, VariantAPrintoutFields) {
     const auto& doc =
         Open(test::PrintoutRun(), "ABSCHNITTE=[3400|350|40|10|||1||||]\nMASSSTAB_DER_LAENGE=250\n");
     EXPECT_EQ(HeaderDataOf(Frame(doc)), (std::vector<Drawn>{
-                                            Label(5000, Row(0), "Messungs-Nr. :"),
-                                            Label(5000, Row(1), "Messung vom :"),
-                                            Label(5000, Row(2), "Dienststelle :"),
-                                            Label(5000, Row(3), "Abteilung :"),
-                                            Label(5000, Row(4),
+                                            Label(400, Row(0), "Messungs-Nr. :"),
+                                            Label(400, Row(1), "Messung vom :"),
+                                            Label(400, Row(2), "Dienststelle :"),
+                                            Label(400, Row(3), "Abteilung :"),
+                                            Label(400, Row(4),
                                                   "Pr\xFC"
                                                   "fer :"),
-                                            Value(7400, Row(0), "17"),
-                                            Value(7400, Row(1), "14.03.2026"),
-                                            Value(7400, Row(2), "SBA Rottweil"),
-                                            Value(7400, Row(3), "Bau"),
-                                            Value(7400, Row(4), "Meier"),
+                                            Value(2800, Row(0), "17"),
+                                            Value(2800, Row(1), "14.03.2026"),
+                                            Value(2800, Row(2), "SBA Rottweil"),
+                                            Value(2800, Row(3), "Bau"),
+                                            Value(2800, Row(4), "Meier"),
                                             Label(11200, Row(0), "Str.-Typ :"),
                                             Label(11200, Row(1), "Str.-Nr. :"),
                                             Label(11200, Row(2), "Grenzwert :"),
@@ -236,7 +237,8 @@ TEST_F(PlotPageFrameTest, VariantAPrintoutFields) {
                                             Value(13800, Row(1), "31"),
                                             Value(13800, Row(2), "4"),
                                             Value(13800, Row(3), "1:1"),
-                                            Value(13800, Row(4), "1:250"),
+                                            // 250 is replaced at opening
+                                            Value(13800, Row(4), "1:400"),
                                             Label(17600, Row(0), "Bearbeitungsstand :"),
                                             Label(17600, Row(1), "Dateien :"),
                                             Value(20600, Row(0), "07.03.2026"),
@@ -456,6 +458,41 @@ TEST(PlotPageFrameText, FittingIntoAWidth) {
     }
 }
 
+TEST_F(PlotPageFrameTest, ALongValueIsCutBeforeTheNextLabelInEveryVariant) {
+    const std::string lang(3000, 'W');
+    // Forty evaluated sections from a station on: a long limit list.
+    auto sections = [](int from) {
+        std::string s = "ABSCHNITTE=";
+        for (int i = 0; i < 40; ++i) s += "[" + std::to_string(from + i) + "|350|45|10|||1||||]";
+        return s + "\n";
+    };
+    struct Case {
+        std::string run, state;
+        int32_t valueX, nextLabelX;
+    };
+    std::string printout = test::PrintoutRun();
+    // The printout's head lines are short; a long office still fits in one.
+    printout.replace(printout.find("SBA Rottweil"), 12, std::string(120, 'W'));
+    const std::vector<Case> cases = {
+        {printout, "", 2800, 11200},  // variant A: the office before "Str.-Typ :"
+        {test::FourFieldRun(), sections(0), 7400, 11200},  // variant B: the limit list
+        {test::Pm02Run(), "KOPFDATEN=" + lang + "\xBF" + lang + "\xBF\n", 3000,
+         11000},                                             // C: pair 0
+        {test::LimitListRun(), sections(100), 7800, 13300},  // variant D: the limit list
+    };
+    for (const Case& c : cases) {
+        const auto data = HeaderDataOf(Frame(Open(c.run, c.state)));
+        const Drawn* cut = nullptr;
+        for (const auto& d : data)
+            if (d.x == c.valueX && d.text.size() > 3 && d.text.ends_with("...")) cut = &d;
+        ASSERT_NE(cut, nullptr) << c.valueX;
+        const int32_t end = cut->x + RecordingSurface::TextSize(cut->text.size(), 350).cx;
+        EXPECT_LE(end, c.nextLabelX - 100) << cut->text;
+        // As long as fits: one more character would not.
+        EXPECT_GT(end + RecordingSurface::TextSize(1, 350).cx, c.nextLabelX - 100) << cut->text;
+    }
+}
+
 TEST_F(PlotPageFrameTest, LongTextsStayOnTheSheet) {
     const std::string longPath =
         "C:\\Messungen\\2024\\Bundesstrasse 27\\Ortsumfahrung Horb\\Fahrstreifen 1\\lauf.txt";
@@ -466,11 +503,13 @@ TEST_F(PlotPageFrameTest, LongTextsStayOnTheSheet) {
     ASSERT_EQ(path.y, Row(1));
     for (const Drawn* d : {&path, &state}) {
         EXPECT_EQ(d->text.rfind("...", 0), 0u) << d->text;
-        EXPECT_LE(d->x + RecordingSurface::TextSize(d->text.size(), 350).cx, kPage.right - 500);
+        // 2 mm before the upright enclosure label (400 high, 5 mm from the edge).
+        EXPECT_LE(d->x + RecordingSurface::TextSize(d->text.size(), 350).cx,
+                  kPage.right - 500 - 400 - 200);
     }
-    // As much of the end as fits in 32 characters, "..." included; no blank after it.
-    EXPECT_EQ(path.text, "...Horb\\Fahrstreifen 1\\lauf.txt");
-    EXPECT_EQ(state.text, "...b\\Fahrstreifen 1\\lauf.txt.zi4");
+    // As much of the end as fits, "..." included; no blank after it.
+    EXPECT_EQ(path.text, "...orb\\Fahrstreifen 1\\lauf.txt");
+    EXPECT_EQ(state.text, "...Fahrstreifen 1\\lauf.txt.zi4");
 
     // The list's header text goes on over the free rows, broken after ", ".
     std::string run = "14.03.2026 09:30:15 Messung fuer die Abnahme\r\n";
@@ -485,16 +524,17 @@ TEST_F(PlotPageFrameTest, LongTextsStayOnTheSheet) {
     for (const auto& d : list)
         if (d.x == 7400 && d.y > Row(3)) header.push_back(d);
     ASSERT_EQ(header.size(), 3u);
-    const int32_t room = kPage.right - 500 - 7400;
+    // The rows end 2 mm before the enclosure label, like the paths.
+    const int32_t room = kPage.right - 500 - 400 - 200 - 7400;
     for (int k = 0; k < 3; ++k) {
         EXPECT_EQ(header[k].y, Row(k));
         EXPECT_LE(RecordingSurface::TextSize(header[k].text.size(), 350).cx, room);
     }
+    EXPECT_EQ(header[0].text, "14.03.2026 09:30:15 Messung fuer die Abnahme,");
     EXPECT_EQ(
-        header[0].text,
-        "14.03.2026 09:30:15 Messung fuer die Abnahme, Bundesstrasse 27 Ortsumfahrung Horb am "
-        "Neckar,");
-    EXPECT_EQ(header[1].text.rfind("Fahrstreifen 1, Bauabschnitt Nord", 0), 0u);
+        header[1].text.rfind("Bundesstrasse 27 Ortsumfahrung Horb am Neckar, Fahrstreifen 1,", 0),
+        0u)
+        << header[1].text;
     EXPECT_EQ(header[2].text.substr(header[2].text.size() - 3), "...");
 }
 

@@ -151,90 +151,71 @@ TEST(StripCurves, ExceedanceMarksLabelsAndPens) {
         "0]");
     auto& s = f.Draw();
     const auto texts = InStrip(s, Op::Text, 0);
+    // Labels are written from their left edge: a number centred on its mark
+    // (180 per character on this surface), a remark from 80 left of it.
     struct Mark {
         const char* label;
-        int32_t x;
-        HAlign align;
+        int32_t left;
         uint32_t colour;
     };
-    const Mark marks[] = {{"1", 5000, HAlign::Centre, 255},
-                          {"(2)", 10000, HAlign::Centre, strip::kGrey},
-                          {"3: Riss", 15000 - 80, HAlign::Left, 255},
-                          {"(4: Flick)", 20000 - 80, HAlign::Left, strip::kGrey},
-                          {"5", W, HAlign::Centre, 255}};
+    const Mark marks[] = {{"1", 5000 - 90, 255},
+                          {"(2)", 10000 - 270, strip::kGrey},
+                          {"3: Riss", 15000 - 80, 255},
+                          {"(4: Flick)", 20000 - 80, strip::kGrey},
+                          {"5", W - 90, 255}};
     for (const auto& m : marks) {
         const Rec* t = FindText(texts, m.label);
         ASSERT_NE(t, nullptr) << m.label;
-        EXPECT_EQ(t->points[0].x, m.x) << m.label;
-        EXPECT_EQ(t->state.hAlign, m.align) << m.label;
+        EXPECT_EQ(t->points[0].x, m.left) << m.label;
+        EXPECT_EQ(t->state.hAlign, HAlign::Left) << m.label;
         EXPECT_EQ(t->state.textColour, m.colour) << m.label;
         EXPECT_EQ(t->state.font.height, 300) << m.label;
     }
-    // The mark line from 1 mm above the value down below the 20 mm line.
+    // The mark line from 1 mm above the value down to its label, whose lowest
+    // level stands 20 above the bottom of the curve area: -3200 + 20 + 300.
     const auto segs = Segments(s, 0);
-    EXPECT_TRUE(HasSegment(segs, {5000, -1194}, {5000, -2666 - 500}));
+    EXPECT_TRUE(HasSegment(segs, {5000, -1194}, {5000, -2880}));
     // On the strip end: drawn on both strips.
     EXPECT_NE(FindText(InStrip(s, Op::Text, 1), "5"), nullptr);
     for (const auto& g : segs) {
-        if (g.a.x == 10000 && g.b.x == 10000 && g.b.y == -2666 - 500) {
+        if (g.a.x == 10000 && g.b.x == 10000 && g.b.y == -2880) {
             EXPECT_EQ(g.pen, (PenSpec{false, 10, strip::kGrey}));
         }
     }
 }
 
-// The lower ends of the mark lines, right to left.
-std::vector<int32_t> MarkBottoms(const RecordingSurface& s, int32_t lineY) {
+// The lower ends of the mark lines that start at y = fromY, left to right.
+std::vector<int32_t> MarkBottoms(const RecordingSurface& s, int32_t fromY, SurfacePoint origin) {
     std::vector<int32_t> out;
     for (const auto& r : s.Of(Op::LineTo))
-        if (r.points[0].x == r.points[1].x && r.points[1].y < lineY &&
-            r.state.origin == StripOrigin(0) && r.points[0].y > lineY && r.points[0].y != 0)
+        if (r.points[0].x == r.points[1].x && r.points[0].y == fromY && r.state.origin == origin)
             out.push_back(r.points[1].y);
     return out;
 }
 
-TEST(StripCurves, ExceedanceMarksStagger) {
+TEST(StripCurves, ExceedanceMarksStackAndShareARangeLabel) {
     ViewFixture f;
     f.Stretch(0, 3000, 100);
-    // 50 units apart at 500..506 dm: closer than 200 per label character.
+    // 50 units apart at 500..506 dm: "1", "2" and "3" take the three levels,
+    // "4" has no room of its own and joins "3" as "3–4"; "5" is far away.
     f.Exceedances(
         "[500;52;2;1;1;1;;0.0;;][502;52;2;2;1;1;;0.0;;][504;52;2;3;1;1;;0.0;;]"
         "[506;52;2;4;1;1;;0.0;;][900;52;2;5;1;1;;0.0;;]");
-    const int32_t base = -2666 - 500;
-    EXPECT_EQ(MarkBottoms(f.Draw(), -2666),
-              (std::vector<int32_t>{base, base, base - 300, base - 600, base}));
+    auto& s = f.Draw();
+    EXPECT_EQ(MarkBottoms(s, -1194, StripOrigin(0)),
+              (std::vector<int32_t>{-2880, -2580, -2280, -2280, -2880}));
+    const auto texts = InStrip(s, Op::Text, 0);
+    EXPECT_NE(FindText(texts,
+                       "3\x96"
+                       "4"),
+              nullptr);
+    EXPECT_EQ(FindText(texts, "4"), nullptr);
 
-    // At zoom factor 5 the rightmost mark lies beyond x = 50000 and starts at level 1.
+    // At zoom factor 5 (font F3, 450 high) the label band scales with the strip.
     f.Exceedances("[900;52;2;1;1;1;;0.0;;]");
     auto& z = f.Draw(1, -2);
-    std::vector<int32_t> bottoms;
-    for (const auto& r : z.Of(Op::LineTo))
-        if (r.points[0].x == 112500 && r.points[1].x == 112500 && r.points[0].y != 0 &&
-            r.state.origin == SurfacePoint{-5500, 3000})
-            bottoms.push_back(r.points[1].y);
-    // -Y(20) = -13333 at factor 5; level 1 adds 300, and 500 * 5 always.
-    EXPECT_EQ(bottoms, std::vector<int32_t>{-13333 - 300 - 2500});
-}
-
-TEST(StripCurves, ExceedancePageNumbers) {
-    ViewFixture f;
-    f.Stretch(0, 9000, 100);  // 10 strips on 4 pages
-    f.Exceedances("[500;52;2;1;1;1;;0.0;;][3500;52;2;2;1;1;;0.0;;][7200;52;2;3;1;1;;0.0;;]");
-    auto pages = [&] {
-        std::vector<int32_t> out;
-        for (const auto& e : f.doc.Exceedances().Records()) out.push_back(e.page);
-        return out;
-    };
-    f.Draw(2);  // any other page arms the renumbering of page 1
-    EXPECT_EQ(pages()[1], 2);
-    f.doc.Exceedances().SetPage(2, 99);
-    f.Draw(1);
-    // Every exceedance by 300 m pages from the start; those drawn get their page.
-    EXPECT_EQ(pages(), (std::vector<int32_t>{1, 2, 3}));
-    f.doc.Exceedances().SetPage(2, 99);
-    f.Draw(1);  // drawn again without another page in between: not renumbered
-    EXPECT_EQ(pages(), (std::vector<int32_t>{1, 2, 99}));
-    f.Draw(3);
-    EXPECT_EQ(pages()[2], 3);
+    EXPECT_EQ(MarkBottoms(z, -5973, SurfacePoint{-5500, 3000}),  // -Y(6.2 mm)
+              std::vector<int32_t>{-16000 + 100 + 450});
 }
 
 }  // namespace

@@ -124,14 +124,14 @@ TEST(StripGrid, StationTicksAndLabelsByScale) {
          {"1,2000", "1,1900", "1,1800", "1,1700", "1,1600", "1,1500", "1,1400", "1,1300", "1,1200",
           "1,1100", "1,1000"},
          400},
-        // An unsupported scale is drawn as 1:400 and stored as such; this
-        // drawing's strip still has the stored scale's length (832 dm).
+        // An unsupported scale that did not come through opening is paged
+        // and drawn as 1:400; the drawing leaves the stored value alone.
         {"333",
          0,
          800,
          {"0,0000", "0,0100", "0,0200", "0,0300", "0,0400", "0,0500", "0,0600", "0,0700", "0,0800",
           "0,0900", "0,1000"},
-         400},
+         333},
     };
     for (const auto& c : cases) {
         ViewFixture f;
@@ -165,7 +165,9 @@ TEST(StripGrid, CaptionsAndFooterLine) {
     EXPECT_EQ(station->state.hAlign, HAlign::Left);
     const Rec* y = FindText(texts, f.texts.GetText("PLOTPAGE_Y_AXIS"));
     ASSERT_NE(y, nullptr);
-    EXPECT_EQ(y->points[0], (SurfacePoint{380 - 1100, -H / 2}));
+    // Left of the widest value label (720 wide on this surface) with a gap,
+    // but within the strip's left margin of 1100.
+    EXPECT_EQ(y->points[0], (SurfacePoint{-1100, -H / 2}));
     EXPECT_EQ(y->state.font, (FontSpec{"Arial", 300, 700, false, 900, 900}));
     EXPECT_EQ(y->state.hAlign, HAlign::Centre);
     // No footer on screen.
@@ -186,6 +188,30 @@ TEST(StripGrid, CaptionsAndFooterLine) {
                 EXPECT_EQ(t.text.rfind("Nivora 4.5.48", 0), 0u);
             }
     EXPECT_EQ(footers, 1);
+}
+
+TEST(StripGrid, TheFooterLineStandsRightOfTheSpeedCaption) {
+    ViewFixture f;
+    std::vector<test::SampleSpec> samples;
+    for (int i = 0; i <= 25; ++i) samples.push_back({i * 100, 10, 6.0});
+    f.Samples(samples);
+    f.State({"Druck_DisplaySpeed=1"});
+    f.view.OnBeginPrinting();
+    auto& p = f.Draw();
+    const auto texts = InStrip(p, Op::Text, 0);
+    const Rec* caption = FindText(texts, "Geschwindigkeit [km/h]");
+    ASSERT_NE(caption, nullptr);
+    const Rec* footer = nullptr;
+    for (const auto& t : texts)
+        if (t.state.font.face == "Courier New") footer = &t;
+    ASSERT_NE(footer, nullptr);
+    // The caption reads upward and lies within one font height (300) right of
+    // its point; the footer's glyphs rise leftward from their baseline, at
+    // most their height (200).
+    const int32_t captionRight = caption->points[0].x + caption->state.font.height;
+    const int32_t footerLeft = footer->points[0].x - footer->state.font.height;
+    EXPECT_GT(footerLeft, captionRight);
+    EXPECT_EQ(footer->points[0], (SurfacePoint{W + 1000 + 600 - 60, -H - 400}));
 }
 
 }  // namespace

@@ -122,12 +122,13 @@ TEST(StripItems, SeparatorOnAStripBoundaryBelongsToTheStripItStarts) {
     const Rec* right1 = FindText(texts, req + " 4.5mm");
     const Rec* right2 = FindText(texts, lane + " 300cm");
     ASSERT_TRUE(left1 && left2 && right1 && right2);
-    // Zoom level 5: the top at 600, lines 200 apart, font F5.
+    // Zoom level 5: the top at 600, font F5 250 high, so lines 250 apart
+    // rather than 200, which would overlap.
     EXPECT_EQ(left1->points[0], (SurfacePoint{-100, 600}));
-    EXPECT_EQ(left2->points[0], (SurfacePoint{-100, 400}));
+    EXPECT_EQ(left2->points[0], (SurfacePoint{-100, 350}));
     EXPECT_EQ(left1->state.hAlign, HAlign::Right);
     EXPECT_EQ(right1->points[0], (SurfacePoint{100, 600}));
-    EXPECT_EQ(right2->points[0], (SurfacePoint{100, 400}));
+    EXPECT_EQ(right2->points[0], (SurfacePoint{100, 350}));
     EXPECT_EQ(right1->state.hAlign, HAlign::Left);
     EXPECT_EQ(right1->state.textColour, strip::kMagenta);
     EXPECT_EQ(right1->state.font.height, 250);
@@ -200,7 +201,9 @@ TEST(StripItems, SeparatorHeightAndFontByZoomLevel) {
         const Rec* second = FindText(all, lane + " 350cm");
         ASSERT_TRUE(first && second) << c.level;
         EXPECT_EQ(first->points[0].y, c.top) << c.level;
-        EXPECT_EQ(first->points[0].y - second->points[0].y, c.spacing) << c.level;
+        // The second line never starts inside the first.
+        EXPECT_EQ(first->points[0].y - second->points[0].y, std::max(c.spacing, c.fontHeight))
+            << c.level;
         EXPECT_EQ(first->state.font.height, c.fontHeight) << c.level;
     }
 }

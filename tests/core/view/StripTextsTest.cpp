@@ -97,6 +97,38 @@ TEST(StripTexts, DescendingAreaTextPointsTheOtherWay) {
     EXPECT_EQ(Polygons(s, 1), (std::vector<Points>{{{12500, yA}, {12500, y0}, {12420, yA}}}));
 }
 
+// A stored line break is one blank in the diagram; a text with nothing but
+// blanks gets no box (an area text keeps its arrows).
+TEST(StripTexts, LineBreaksBecomeBlanksAndBlankTextsGetNoBox) {
+    struct Case {
+        const char* free;
+        const char* area;
+        std::vector<std::string> shown;
+        std::size_t polygons;
+    };
+    const Case cases[] = {
+        {"500_Br\xFC"
+         "cke{{CRLF}}Nord<0>_",
+         "",
+         {"Br\xFC"
+          "cke Nord"},
+         1},
+        {"", "200_600_Neu{{CRLF}}AC 11<0>_", {"Neu AC 11"}, 2},
+        {"500_   <0>_", "", {}, 0},
+        {"", "200_600_{{CRLF}}<0>_", {}, 2},
+    };
+    for (const Case& c : cases) {
+        ViewFixture f;
+        f.Stretch(0, 900);
+        f.Texts(c.free, c.area);
+        auto& s = f.Draw();
+        std::vector<std::string> shown;
+        for (const auto& r : InStrip(s, Op::TextCentred, 0)) shown.push_back(r.text);
+        EXPECT_EQ(shown, c.shown) << c.free << c.area;
+        EXPECT_EQ(Polygons(s, 0).size(), c.polygons) << c.free << c.area;
+    }
+}
+
 TEST(StripTexts, FreeTextBoxesFillThreeRowsThenRowZero) {
     ViewFixture f;
     f.Stretch(0, 900);  // one strip: the placer keeps its state
