@@ -35,7 +35,7 @@ std::string ReadAll(const fs::path& p) {
 }
 
 // Runs a shell command with its output in a file of dir; the exit status and the output.
-std::pair<int, std::string> Run(const test::TempDir& dir, const std::string& command) {
+std::pair<int, std::string> Shell(const test::TempDir& dir, const std::string& command) {
     const std::string out = dir.File("output.txt");
     const int status = std::system((command + " >" + Quote(out) + " 2>&1").c_str());
     return {status, ReadAll(out)};
@@ -47,8 +47,8 @@ TEST(DebianPackage, HoldsTheProgramsAndTheirDesktopFilesAndRuns) {
     // Dependencies are computed by dpkg-shlibdeps only in scripts/package.sh; here
     // the package's contents count.
     const auto [packed, log] =
-        Run(dir, Quote(NIVORA_CPACK) + " --config " + Quote(NIVORA_CPACK_CONFIG) + " -G DEB -B " +
-                     Quote(dir.path().string()) + " -D CPACK_DEBIAN_PACKAGE_SHLIBDEPS=OFF");
+        Shell(dir, Quote(NIVORA_CPACK) + " --config " + Quote(NIVORA_CPACK_CONFIG) + " -G DEB -B " +
+                       Quote(dir.path().string()) + " -D CPACK_DEBIAN_PACKAGE_SHLIBDEPS=OFF");
     ASSERT_EQ(packed, 0) << log;
     const fs::path deb =
         dir.path() / ("nivora_" NIVORA_VERSION_TEXT "_" + std::string() + NIVORA_DEB_ARCH + ".deb");
@@ -56,7 +56,7 @@ TEST(DebianPackage, HoldsTheProgramsAndTheirDesktopFilesAndRuns) {
 
     const fs::path root = dir.path() / "root";
     const auto [unpacked, unpackLog] =
-        Run(dir, "dpkg-deb -x " + Quote(deb.string()) + " " + Quote(root.string()));
+        Shell(dir, "dpkg-deb -x " + Quote(deb.string()) + " " + Quote(root.string()));
     ASSERT_EQ(unpacked, 0) << unpackLog;
     std::set<std::string> files;
     for (const auto& e : fs::recursive_directory_iterator(root))
@@ -78,7 +78,7 @@ TEST(DebianPackage, HoldsTheProgramsAndTheirDesktopFilesAndRuns) {
                         std::to_string(size) + "/apps/nivora.png");
     EXPECT_EQ(files, expected);
 
-    const auto [fields, control] = Run(dir, "dpkg-deb -f " + Quote(deb.string()));
+    const auto [fields, control] = Shell(dir, "dpkg-deb -f " + Quote(deb.string()));
     ASSERT_EQ(fields, 0) << control;
     for (const std::string line :
          {"Package: nivora\n", "Version: " NIVORA_VERSION_TEXT "\n", "Section: science\n",
@@ -88,7 +88,7 @@ TEST(DebianPackage, HoldsTheProgramsAndTheirDesktopFilesAndRuns) {
     EXPECT_NE(control.find("qt6-translations-l10n"), std::string::npos) << control;
 
     const auto [ran, version] =
-        Run(dir, Quote((root / "usr/bin/nivora-cli").string()) + " --version");
+        Shell(dir, Quote((root / "usr/bin/nivora-cli").string()) + " --version");
     EXPECT_EQ(ran, 0);
     EXPECT_EQ(version, "Nivora " NIVORA_VERSION_TEXT "\n");
 
