@@ -24,6 +24,8 @@ endfunction()
 
 string(TIMESTAMP year "%Y" UTC)  # SOURCE_DATE_EPOCH, when set, fixes it
 set(th "\"${year}\" \"Nivora ${VERSION}\" \"Nivora\"")
+# German words need German hyphenation, which troff lacks; no hyphenation then.
+set(nohyphen ".nh\n")
 
 # nivora-cli: the overview, then every command listed under "Befehle:".
 help_text(cli_help ${CLI} --help)
@@ -38,7 +40,7 @@ if(NOT commands)
 endif()
 
 troff_block(block "${cli_help}")
-set(page ".TH NIVORA\\-CLI 1 ${th}\n.SH NAME\nnivora\\-cli \\- Rollstab\\-Messdateien lesen, auswerten und drucken\n")
+set(page ".TH NIVORA\\-CLI 1 ${th}\n${nohyphen}.SH NAME\nnivora\\-cli \\- Rollstab\\-Messdateien lesen, auswerten und drucken\n")
 string(APPEND page ".SH BESCHREIBUNG\n${block}.SH BEFEHLE\n")
 set(completion_cases "")
 foreach(command IN LISTS commands)
@@ -120,7 +122,7 @@ complete -F _nivora_cli nivora-cli
 # nivora: the desktop program's switches.
 help_text(app_help ${APP} --help)
 troff_block(block "${app_help}")
-set(page ".TH NIVORA 1 ${th}\n.SH NAME\nnivora \\- Betrachter für Ebenheitsmessungen mit dem Rollstab\n")
+set(page ".TH NIVORA 1 ${th}\n${nohyphen}.SH NAME\nnivora \\- Betrachter für Ebenheitsmessungen mit dem Rollstab\n")
 string(APPEND page ".SH BESCHREIBUNG\nNivora zeigt eine Messfahrt als Buch von Diagrammseiten mit Grenzwertlinien, "
   "Streckenabschnitten, Überschreitungen und Texten und druckt Diagramm- und Auswerteseiten. "
   "Messdatei und Zustandsdatei (DATEI.zi4) werden nur gelesen, nie geschrieben.\n"
