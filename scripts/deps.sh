@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build needs, but only those that are missing.
+# Installs the Debian packages the build and the tests need, but only those
+# that are missing. Further package names given as arguments are added (the
+# packaging script asks for its tools this way).
 set -euo pipefail
 
-packages=(g++ cmake make pkg-config googletest libgtest-dev libgmock-dev libbenchmark-dev
-          qt6-base-dev qt6-svg-dev libgl-dev nlohmann-json3-dev fonts-liberation poppler-utils
-          qt6-translations-l10n)
+packages=(g++ cmake ninja-build pkg-config libgtest-dev qt6-base-dev qt6-svg-dev libgl-dev
+          nlohmann-json3-dev fonts-liberation poppler-utils clang-format
+          qt6-translations-l10n desktop-file-utils "$@")
 
 missing=()
 for p in "${packages[@]}"; do

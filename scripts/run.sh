@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
-# Sets up, builds and opens the viewer on a bundled example run. Without a
-# display the run's diagram pages are rendered to a PDF instead.
+# Sets up, builds the two programs and opens the viewer on a bundled example
+# run. Without a display the run's diagram pages are rendered to a PDF instead.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh
-scripts/build.sh build
+BUILD_TARGETS="nivora nivora-cli" scripts/build.sh build
 example=examples/B27_pm01bs02.dat
 if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
   exec build/src/app/nivora --open "$example"

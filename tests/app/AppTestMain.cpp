@@ -3,14 +3,16 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QTemporaryDir>
+
+#include "support/TempDir.h"
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QTemporaryDir home;
-    qputenv("XDG_CONFIG_HOME", (home.path() + "/config").toLocal8Bit());
-    qputenv("XDG_DATA_HOME", (home.path() + "/data").toLocal8Bit());
-    qputenv("XDG_RUNTIME_DIR", home.path().toLocal8Bit());
+    const nivora::test::TempDir tmp;
+    const QString home = QString::fromStdString(tmp.path().string());
+    qputenv("XDG_CONFIG_HOME", (home + "/config").toLocal8Bit());
+    qputenv("XDG_DATA_HOME", (home + "/data").toLocal8Bit());
+    qputenv("XDG_RUNTIME_DIR", home.toLocal8Bit());
     QApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("Morlant GmbH"));
     QCoreApplication::setApplicationName(QStringLiteral("NivoraTest"));

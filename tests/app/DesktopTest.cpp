@@ -18,7 +18,6 @@
 #include <QPrinter>
 #include <QStatusBar>
 #include <QStatusTipEvent>
-#include <QTemporaryDir>
 #include <QTimer>
 
 #include "AppContext.h"
@@ -28,6 +27,7 @@
 #include "Printing.h"
 #include "Translations.h"
 #include "dialogs/DataAdjustmentsDialog.h"
+#include "support/TempDir.h"
 
 namespace nivora::app {
 namespace {
@@ -186,8 +186,8 @@ void OnNextModal(std::function<void(QWidget*)> check) {
 }
 
 TEST_F(DesktopTest, NoPageMeansAMessageAndPreviewsShowOnlyTheirOwnJob) {
-    QTemporaryDir dir;
-    const QString empty = dir.filePath("leer.csv");
+    test::TempDir dir;
+    const QString empty = QString::fromStdString(dir.File(QString("leer.csv").toStdString()));
     QFile(empty).open(QIODevice::WriteOnly);
     DiagramView* run = frame->OpenFile(kExample);
     ASSERT_NE(run, nullptr);
@@ -217,12 +217,12 @@ TEST_F(DesktopTest, NoPageMeansAMessageAndPreviewsShowOnlyTheirOwnJob) {
 TEST_F(DesktopTest, PdfCarriesTheFileNameAsTitle) {
     DiagramView* view = frame->OpenFile(kExample);
     ASSERT_NE(view, nullptr);
-    QTemporaryDir dir;
+    test::TempDir dir;
     printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(dir.filePath("a.pdf"));
+    printer.setOutputFileName(QString::fromStdString(dir.File(QString("a.pdf").toStdString())));
     view->Model().ComputePages();
     ASSERT_GT(PrintAll(view->Model(), context, printer), 0);
-    QFile pdf(dir.filePath("a.pdf"));
+    QFile pdf(QString::fromStdString(dir.File(QString("a.pdf").toStdString())));
     ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
     const QByteArray bytes = pdf.readAll();
     QByteArray utf16("\xFE\xFF", 2);

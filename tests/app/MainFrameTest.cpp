@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFile>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMenu>
 #include <QPrinter>
-#include <QTemporaryDir>
 #include <QToolBar>
 
 #include "AppContext.h"
@@ -15,6 +15,7 @@
 #include "MainFrame.h"
 #include "Printing.h"
 #include "StatusReadout.h"
+#include "support/TempDir.h"
 
 namespace nivora::app {
 namespace {
@@ -227,13 +228,14 @@ TEST_F(MainFrameTest, PrintingDiagramAndEvaluationPagesToPdf) {
     auto frame = Frame();
     DiagramView* view = frame->OpenFile(kExample);
     ASSERT_NE(view, nullptr);
-    QTemporaryDir dir;
+    const test::TempDir dir;
     struct Case {
         bool evaluation;
         QPageLayout::Orientation orientation;
     };
     for (const Case c : {Case{false, QPageLayout::Landscape}, Case{true, QPageLayout::Portrait}}) {
-        const QString out = dir.filePath(c.evaluation ? "auswertung.pdf" : "diagramm.pdf");
+        const QString out =
+            QString::fromStdString(dir.File(c.evaluation ? "auswertung.pdf" : "diagramm.pdf"));
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(out);
         view->Model().SetEvaluationMode(c.evaluation);

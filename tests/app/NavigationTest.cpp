@@ -14,7 +14,6 @@
 #include <QPrinter>
 #include <QScrollBar>
 #include <QSettings>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
@@ -26,6 +25,7 @@
 #include "FileViewer.h"
 #include "MainFrame.h"
 #include "OverviewBar.h"
+#include "support/TempDir.h"
 
 namespace nivora::app {
 namespace {
@@ -66,11 +66,13 @@ class NavigationTest : public ::testing::Test {
         Write("neu.csv", FourFieldRun());  // no state file: no exceedances
     }
     void Write(const QString& name, const QByteArray& bytes) {
-        QFile f(dir.filePath(name));
+        QFile f(QString::fromStdString(dir.File(QString(name).toStdString())));
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         f.write(bytes);
     }
-    QString Path(const QString& name) const { return dir.filePath(name); }
+    QString Path(const QString& name) const {
+        return QString::fromStdString(dir.File(QString(name).toStdString()));
+    }
     std::unique_ptr<CMainFrame> Frame() {
         auto f = std::make_unique<CMainFrame>(context);
         f->show();
@@ -96,7 +98,7 @@ class NavigationTest : public ::testing::Test {
         QApplication::sendEvent(target, &e);
     }
 
-    QTemporaryDir dir;
+    test::TempDir dir;
     MemorySettingsStore store;
     FixedClock clock{{2026, 12, 10}};
     QPrinter printer;

@@ -3,11 +3,11 @@
 #include <QCoreApplication>
 #include <QLocalSocket>
 #include <QProcess>
-#include <QTemporaryDir>
 #include <QThread>
 
 #include "AppInfo.h"
 #include "SingleInstance.h"
+#include "support/TempDir.h"
 
 namespace nivora::app {
 namespace {
@@ -23,10 +23,11 @@ QProcessEnvironment Environment(const QString& home, const QString& user) {
 }
 
 TEST(SingleInstance, ASecondStartHandsOverAndEnds) {
-    QTemporaryDir home;
+    const test::TempDir tmp;
+    const QString home = QString::fromStdString(tmp.path().string());
     const QString user = QStringLiteral("nivora-test-%1").arg(QCoreApplication::applicationPid());
     QProcess first;
-    first.setProcessEnvironment(Environment(home.path(), user));
+    first.setProcessEnvironment(Environment(home, user));
     first.start(QStringLiteral(NIVORA_APP_PATH), {});
     ASSERT_TRUE(first.waitForStarted(10000));
     // Wait until the first instance listens.
@@ -42,7 +43,7 @@ TEST(SingleInstance, ASecondStartHandsOverAndEnds) {
     ASSERT_TRUE(listening);
 
     QProcess second;
-    second.setProcessEnvironment(Environment(home.path(), user));
+    second.setProcessEnvironment(Environment(home, user));
     second.start(QStringLiteral(NIVORA_APP_PATH), {QStringLiteral("datei.csv")});
     ASSERT_TRUE(second.waitForFinished(20000));
     EXPECT_EQ(second.exitCode(), 0);

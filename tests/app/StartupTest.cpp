@@ -9,10 +9,10 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QThread>
 
 #include "AppInfo.h"
+#include "support/TempDir.h"
 
 namespace nivora::app {
 namespace {
@@ -117,8 +117,8 @@ TEST(DesktopEntry, PassesDesktopFileValidate) {
 TEST(DesktopEntry, StartsWithAndWithoutAFile) {
     for (const QString& file : {QString(), kExamples + "/K7031_datum.csv"}) {
         SCOPED_TRACE(file.toStdString());
-        QTemporaryDir home;
-        Instance instance(home.path());
+        test::TempDir home;
+        Instance instance(QString::fromStdString(home.path().string()));
         const QStringList args = ExecArguments(file);
         ASSERT_FALSE(args.isEmpty());
         QProcess& p = instance.Start(args);
@@ -132,8 +132,8 @@ TEST(DesktopEntry, StartsWithAndWithoutAFile) {
 }
 
 TEST(HandOver, ASecondStartOpensItsFileInTheRunningInstance) {
-    QTemporaryDir home;
-    Instance instance(home.path());
+    test::TempDir home;
+    Instance instance(QString::fromStdString(home.path().string()));
     QProcess& first = instance.Start({});
     ASSERT_TRUE(first.waitForStarted(10000));
     ASSERT_TRUE(instance.Listening());
@@ -156,17 +156,17 @@ TEST(HandOver, ASecondStartOpensItsFileInTheRunningInstance) {
 }
 
 TEST(UnattendedPrint, PrintsInItsOwnProcessWithoutAsking) {
-    QTemporaryDir home, dir;
-    Instance instance(home.path());
+    test::TempDir home, dir;
+    Instance instance(QString::fromStdString(home.path().string()));
     QProcess& first = instance.Start({});
     ASSERT_TRUE(first.waitForStarted(10000));
     ASSERT_TRUE(instance.Listening());
 
     // A run without state file: printed as the first-load dialog confirmed
     // unchanged would leave it, with nobody there to confirm it.
-    const QString run = dir.filePath("B14_vierfeld.csv");
+    const QString run = QString::fromStdString(dir.File(QString("B14_vierfeld.csv").toStdString()));
     ASSERT_TRUE(QFile::copy(kExamples + "/B14_vierfeld.csv", run));
-    const QString empty = dir.filePath("leer.csv");
+    const QString empty = QString::fromStdString(dir.File(QString("leer.csv").toStdString()));
     QFile(empty).open(QIODevice::WriteOnly);
     struct Case {
         QString file;
@@ -174,9 +174,10 @@ TEST(UnattendedPrint, PrintsInItsOwnProcessWithoutAsking) {
         const char* message;
     };
     for (const Case& c : {Case{run, 0, ""}, Case{empty, 1, "Es gibt keine Seite zum Drucken."},
-                          Case{dir.filePath("fehlt.csv"), 1, "fehlt.csv"}}) {
+                          Case{QString::fromStdString(dir.File(QString("fehlt.csv").toStdString())),
+                               1, "fehlt.csv"}}) {
         SCOPED_TRACE(c.file.toStdString());
-        const QString pdf = dir.filePath("aus.pdf");
+        const QString pdf = QString::fromStdString(dir.File(QString("aus.pdf").toStdString()));
         QFile::remove(pdf);
         QProcess& p = instance.Start({"--print-to", pdf, c.file});
         ASSERT_TRUE(p.waitForFinished(60000)) << "waits for somebody";

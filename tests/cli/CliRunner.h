@@ -5,10 +5,11 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <random>
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include "support/TempDir.h"
 
 namespace nivora::test {
 
@@ -23,26 +24,6 @@ inline std::string ShellQuote(const std::string& s) {
     for (char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
     return q + "'";
 }
-
-class TempDir {
-  public:
-    TempDir() {
-        std::random_device rd;
-        path_ =
-            std::filesystem::temp_directory_path() / ("nivora-cli-test-" + std::to_string(rd()));
-        std::filesystem::create_directories(path_);
-    }
-    ~TempDir() { std::filesystem::remove_all(path_); }
-    const std::filesystem::path& path() const { return path_; }
-    std::string Write(const std::string& name, const std::string& bytes) const {
-        const auto p = path_ / name;
-        std::ofstream(p, std::ios::binary) << bytes;
-        return p.string();
-    }
-
-  private:
-    std::filesystem::path path_;
-};
 
 inline std::string ReadAll(const std::filesystem::path& p) {
     std::ifstream in(p, std::ios::binary);

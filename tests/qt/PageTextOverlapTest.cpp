@@ -6,7 +6,6 @@
 
 #include <QDir>
 #include <QGuiApplication>
-#include <QTemporaryDir>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -16,6 +15,7 @@
 #include "document/Zi4Verwaltung.h"
 #include "platform/Clock.h"
 #include "platform/MessageSink.h"
+#include "support/TempDir.h"
 #include "text/TextTable.h"
 #include "view/NivoraView.h"
 
@@ -285,13 +285,10 @@ bool OpenCrowded(CNivoraDoc& doc, const fs::path& example, const fs::path& root,
 
 class PageTexts : public ::testing::Test {
   protected:
-    void SetUp() override {
-        EnsureApp();
-        ASSERT_TRUE(m_temp.isValid());
-    }
-    fs::path Root() const { return fs::path(m_temp.path().toStdString()); }
+    void SetUp() override { EnsureApp(); }
+    fs::path Root() const { return m_temp.path(); }
 
-    QTemporaryDir m_temp;
+    test::TempDir m_temp;
 };
 
 TEST_F(PageTexts, ExampleRunsHaveNoCollidingText) {

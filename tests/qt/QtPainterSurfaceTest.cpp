@@ -7,10 +7,10 @@
 #include <QPdfWriter>
 #include <QProcess>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 #include <functional>
 
 #include "QtPainterSurface.h"
+#include "support/TempDir.h"
 
 namespace nivora::qt {
 namespace {
@@ -395,9 +395,8 @@ TEST(QtPainterSurface, PdfTextStaysText) {
     const QString pdftotext = QStandardPaths::findExecutable("pdftotext");
     if (pdftotext.isEmpty()) GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
     EnsureApp();
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    const QString path = dir.filePath("page.pdf");
+    const test::TempDir dir;
+    const QString path = QString::fromStdString(dir.File("page.pdf"));
     {
         QPdfWriter pdf(path);
         pdf.setResolution(1200);

@@ -1,19 +1,18 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
-#include <QTemporaryDir>
 
 #include "QtSettingsStore.h"
 #include "QtText.h"
+#include "support/TempDir.h"
 #include "text/Einstellungen.h"
 
 namespace nivora::qt {
 namespace {
 
 TEST(QtSettingsStore, RoundTripOfTextsAndIntegers) {
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    const QString path = dir.filePath("nivora.ini");
+    const test::TempDir dir;
+    const QString path = QString::fromStdString(dir.File("nivora.ini"));
     {
         QtSettingsStore store(path);
         store.WriteText("Sonstiges", "LastFileOpen",
@@ -39,9 +38,8 @@ TEST(QtSettingsStore, RoundTripOfTextsAndIntegers) {
 }
 
 TEST(QtSettingsStore, HandWrittenIniFile) {
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    const QString path = dir.filePath("hand.ini");
+    const test::TempDir dir;
+    const QString path = QString::fromStdString(dir.File("hand.ini"));
     {
         QFile f(path);
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));

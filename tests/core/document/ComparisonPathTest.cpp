@@ -4,6 +4,7 @@
 #include <fstream>
 
 #include "document/ComparisonPath.h"
+#include "support/TempDir.h"
 
 namespace nivora {
 namespace {
@@ -23,15 +24,14 @@ TEST(ComparisonPath, CandidatesInOrder) {
 }
 
 TEST(ComparisonPath, FindsTheFileNextToTheRunInAnyLetterCase) {
-    const fs::path dir = fs::temp_directory_path() / "nivora-comparison-test";
-    fs::create_directories(dir);
+    const test::TempDir tmp;
+    const fs::path& dir = tmp.path();
     std::ofstream(dir / "vergleich.DAT", std::ios::binary) << "Inhalt";
     const std::string run = (dir / "lauf.dat").string();
     EXPECT_EQ(ReadComparisonFile("D:\\Alt\\Vergleich.dat", run),
               std::optional<std::string>("Inhalt"));
     EXPECT_EQ(ReadComparisonFile("D:\\Alt\\fehlt.dat", run), std::nullopt);
     EXPECT_EQ(ReadComparisonFile("", run), std::nullopt);
-    fs::remove_all(dir);
 }
 
 }  // namespace

@@ -3,11 +3,11 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
-#include <random>
 
 #include "core/TestSupport.h"
 #include "core/measurement/Pm02Builder.h"
 #include "document/NivoraDoc.h"
+#include "support/TempDir.h"
 #include "text/Cp1252.h"
 
 namespace nivora {
@@ -28,13 +28,6 @@ class ScriptedDialog final : public IFirstLoadDialog {
 
 class DocumentTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        std::random_device rd;
-        dir = fs::temp_directory_path() / ("nivora-doc-" + std::to_string(rd()));
-        fs::create_directories(dir);
-    }
-    void TearDown() override { fs::remove_all(dir); }
-
     std::string Write(const std::string& name, const std::string& bytes) {
         std::ofstream(dir / name, std::ios::binary) << bytes;
         return (dir / name).string();
@@ -62,7 +55,8 @@ class DocumentTest : public ::testing::Test {
         return s;
     }
 
-    fs::path dir;
+    test::TempDir tmp;
+    fs::path dir = tmp.path();
     test::RecordingMessageSink messages;
 };
 

@@ -5,6 +5,7 @@
 
 #include "document/KeyEncodings.h"
 #include "document/Zi4Verwaltung.h"
+#include "support/TempDir.h"
 
 namespace nivora {
 namespace {
@@ -119,9 +120,8 @@ TEST(Zi4Verwaltung, RoadSurfaceAndSettings) {
 }
 
 TEST(Zi4Verwaltung, MissingFileGivesNewStateAndWritesNothing) {
-    const fs::path dir = fs::temp_directory_path() / "nivora-zi4-test";
-    fs::remove_all(dir);
-    fs::create_directories(dir);
+    const test::TempDir tmp;
+    const fs::path& dir = tmp.path();
     CEinstellungen app;
     app.farbe[0] = 255;
     app.nummerierung = 1;
@@ -149,7 +149,6 @@ TEST(Zi4Verwaltung, MissingFileGivesNewStateAndWritesNothing) {
     fs::create_directories(dir / "ordner.zi4");
     CZi4Verwaltung folder;
     EXPECT_FALSE(folder.ReadFile((dir / "ordner.zi4").string(), CEinstellungen()));
-    fs::remove_all(dir);
 }
 
 TEST(KeyEncodings, BracketListTextEscapeAndAttribute) {

@@ -6,6 +6,7 @@
 #include "core/TestSupport.h"
 #include "measurement/SideFile.h"
 #include "platform/FileSystem.h"
+#include "support/TempDir.h"
 #include "text/Cp1252.h"
 
 namespace nivora {
@@ -120,17 +121,11 @@ TEST(StreetList, StreetAndStartKilometre) {
 
 class SideFileOnDisk : public ::testing::Test {
   protected:
-    void SetUp() override {
-        dir = std::filesystem::temp_directory_path() /
-              ("nivora-side-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-               "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::create_directories(dir);
-    }
-    void TearDown() override { std::filesystem::remove_all(dir); }
     void Write(const std::string& name, const std::string& content) {
         std::ofstream(dir / name, std::ios::binary) << content;
     }
-    std::filesystem::path dir;
+    test::TempDir tmp;
+    std::filesystem::path dir = tmp.path();
 };
 
 TEST_F(SideFileOnDisk, FoundWhateverTheLetterCaseExactNamePreferred) {

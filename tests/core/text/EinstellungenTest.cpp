@@ -5,6 +5,7 @@
 #include <iterator>
 
 #include "platform/SettingsStore.h"
+#include "support/TempDir.h"
 #include "text/Einstellungen.h"
 
 namespace nivora {
@@ -91,9 +92,8 @@ TEST(SettingsStore, IntegersReadLikeStrtol) {
 }
 
 TEST(IniSettingsStore, ReadsTheFileAndNeverWritesIt) {
-    const fs::path dir = fs::temp_directory_path() / "nivora-ini-test";
-    fs::remove_all(dir);
-    fs::create_directories(dir);
+    const test::TempDir tmp;
+    const fs::path& dir = tmp.path();
     const fs::path file = dir / "nivora.ini";
     const std::string content = "[Druck]\nlinkerRand=50\nlinkerRand=70\n[Leer]\n";
     std::ofstream(file, std::ios::binary) << content;
@@ -117,7 +117,6 @@ TEST(IniSettingsStore, ReadsTheFileAndNeverWritesIt) {
     IniSettingsStore missing;
     EXPECT_FALSE(missing.Load((dir / "fehlt.ini").string()));
     EXPECT_FALSE(missing.Load(dir.string()));  // a folder
-    fs::remove_all(dir);
 }
 
 }  // namespace

@@ -45,8 +45,9 @@ TEST(TextUtil, FieldsAndCounts) {
     };
     for (const auto& c : cases) {
         EXPECT_EQ(GetField(c.text, c.sep, c.n), c.field) << c.text << " " << c.n;
-        if (std::string_view(c.sep).size() == 1)
+        if (std::string_view(c.sep).size() == 1) {
             EXPECT_EQ(GetCharField(c.text, c.sep[0], c.n), c.field);
+        }
     }
     EXPECT_EQ(CountFields("a|b|", "|"), 3);
     EXPECT_EQ(CountFields("", "|"), 1);
