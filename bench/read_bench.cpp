@@ -2,9 +2,11 @@
 // of 1,000,000 samples as PM01BS02 (1002), "Datum:" list (1003) and
 // four-field list (3) in a temporary folder, reads each (file bytes and
 // Load, best of a few repetitions) and compares with `wc -l` on the same
-// file. Not a test: it is run by hand.
+// file. With --cli it also times the real command `nivora-cli info` on each
+// file and on a tiny one (its start-up). Not a test: it is run by hand.
 //   bench/run_bench.sh [samples [repeats]]
-//   build/bench/nivora_bench [samples [repeats]]
+//   build/bench/nivora_bench [--cli PATH] [samples [repeats]]
+#include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -200,9 +202,26 @@ class MemoryProbe {
     // Peak resident bytes of a child that reads the file once (an empty
     // path: a child that reads nothing, the floor of every figure).
     int64_t PeakBytes(const std::string& path, int code, int64_t samples) {
+        return Run(path, code, samples, "").peakBytes;
+    }
+    struct Measured {
+        int64_t peakBytes;
+        double seconds;     // wall time
+        double cpuSeconds;  // user and system time of the child
+    };
+    // Runs `cli info path` (or `wc -l path` for cli "wc") with its output
+    // thrown away: wall time from fork to exit, and peak.
+    Measured RunCli(const std::string& cli, const std::string& path, bool expectSuccess) {
+        return Run(path, expectSuccess ? 1 : 0, 0, cli);
+    }
+
+  private:
+    Measured Run(const std::string& path, int code, int64_t samples, const std::string& cli) {
         Request r{};
-        if (path.size() >= sizeof r.path) Fail("temporary path too long");
+        if (path.size() >= sizeof r.path || cli.size() >= sizeof r.cli)
+            Fail("temporary path too long");
         std::memcpy(r.path, path.data(), path.size());
+        std::memcpy(r.cli, cli.data(), cli.size());
         r.code = code;
         r.samples = samples;
         if (write(m_request[1], &r, sizeof r) != static_cast<ssize_t>(sizeof r))
@@ -210,20 +229,23 @@ class MemoryProbe {
         Reply a{};
         if (read(m_reply[0], &a, sizeof a) != static_cast<ssize_t>(sizeof a))
             Fail("memory probe: no reply");
-        if (!WIFEXITED(a.status) || WEXITSTATUS(a.status) != 0)
-            Fail("memory probe: the reading child failed for " + path);
-        return a.maxRssKiB * 1024;
+        const int expected = cli.empty() ? 0 : (code ? 0 : 1);
+        if (!WIFEXITED(a.status) || WEXITSTATUS(a.status) != expected)
+            Fail("memory probe: the child failed for " + path);
+        return {a.maxRssKiB * 1024, a.seconds, a.cpuSeconds};
     }
 
-  private:
     struct Request {
         char path[1024];
+        char cli[1024];  // empty: read in the child itself
         int code;
         int64_t samples;
     };
     struct Reply {
         int64_t maxRssKiB;
         int status;
+        double seconds;
+        double cpuSeconds;
     };
 
     [[noreturn]] void Serve() {
@@ -231,7 +253,18 @@ class MemoryProbe {
         close(m_reply[0]);
         Request r{};
         while (ReadAll(m_request[0], &r, sizeof r)) {
+            const auto t0 = Clock::now();
             const pid_t child = fork();
+            if (child == 0 && r.cli[0] != '\0') {
+                const int null = open("/dev/null", O_WRONLY);
+                if (null >= 0) dup2(null, STDOUT_FILENO);
+                // "wc" runs `wc -l FILE`, anything else is nivora-cli.
+                const bool wc = std::strcmp(r.cli, "wc") == 0;
+                char command[] = "info", lines[] = "-l";
+                char* argv[] = {r.cli, wc ? lines : command, r.path, nullptr};
+                execvp(r.cli, argv);
+                _exit(127);
+            }
             if (child == 0) {
                 if (r.path[0] == '\0') _exit(0);
                 std::unique_ptr<nivora::CMessFahrtDaten> run;
@@ -239,10 +272,15 @@ class MemoryProbe {
                 if (!error.empty()) std::fprintf(stderr, "nivora_bench: %s\n", error.c_str());
                 _exit(error.empty() ? 0 : 1);
             }
-            Reply a{-1, -1};
+            Reply a{-1, -1, 0, 0};
             rusage usage{};
             if (child > 0 && wait4(child, &a.status, 0, &usage) == child)
                 a.maxRssKiB = usage.ru_maxrss;  // KiB on Linux
+            a.seconds = std::chrono::duration<double>(Clock::now() - t0).count();
+            auto secs = [](const timeval& t) {
+                return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_usec) / 1e6;
+            };
+            a.cpuSeconds = secs(usage.ru_utime) + secs(usage.ru_stime);
             if (write(m_reply[1], &a, sizeof a) != static_cast<ssize_t>(sizeof a)) break;
         }
         _exit(0);
@@ -291,26 +329,30 @@ double BestSeconds(int repeats, F&& f) {
     return best;
 }
 
-std::string ShellQuoted(const std::string& s) {
-    std::string q = "'";
-    for (char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return q + "'";
-}
-
 struct Row {
     const Format* format;
     int64_t fileBytes;
     double readSeconds, wcSeconds;
     int64_t peakBytes;
+    double cliSeconds = 0;  // nivora-cli info, best of the repeats
+    double cliCpu = 0;
+    double wcCpu = 0;
+    int64_t cliPeakBytes = 0;
 };
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    const int64_t samples = argc > 1 ? std::atoll(argv[1]) : 1000000;
-    const int repeats = argc > 2 ? std::atoi(argv[2]) : 3;
+    std::string cli;
+    std::vector<std::string> args(argv + 1, argv + argc);
+    if (args.size() >= 2 && args[0] == "--cli") {
+        cli = args[1];
+        args.erase(args.begin(), args.begin() + 2);
+    }
+    const int64_t samples = args.size() > 0 ? std::atoll(args[0].c_str()) : 1000000;
+    const int repeats = args.size() > 1 ? std::atoi(args[1].c_str()) : 3;
     if (samples < 1 || repeats < 1) {
-        std::fprintf(stderr, "usage: nivora_bench [samples [repeats]]\n");
+        std::fprintf(stderr, "usage: nivora_bench [--cli PATH] [samples [repeats]]\n");
         return 2;
     }
     MemoryProbe probe;  // first, while this process is small
@@ -330,15 +372,42 @@ int main(int argc, char** argv) {
             if (!error.empty()) Fail(error);
             return run;
         });
-        const std::string wc = "wc -l " + ShellQuoted(path) + " > /dev/null";
-        row.wcSeconds = BestSeconds(repeats, [&] {
-            if (std::system(wc.c_str()) != 0) Fail("wc -l failed on " + path);
-            return 0;
-        });
+        row.wcSeconds = row.wcCpu = 1e300;
+        for (int r = 0; r < repeats; ++r) {
+            const auto m = probe.RunCli("wc", path, true);
+            row.wcSeconds = std::min(row.wcSeconds, m.seconds);
+            row.wcCpu = std::min(row.wcCpu, m.cpuSeconds);
+        }
+        if (!cli.empty()) {
+            row.cliSeconds = row.cliCpu = 1e300;
+            for (int r = 0; r < repeats; ++r) {
+                const auto m = probe.RunCli(cli, path, true);
+                row.cliSeconds = std::min(row.cliSeconds, m.seconds);
+                row.cliCpu = std::min(row.cliCpu, m.cpuSeconds);
+                row.cliPeakBytes = std::max(row.cliPeakBytes, m.peakBytes);
+            }
+        }
         rows.push_back(row);
         fs::remove(path);  // keeps the temporary folder small
     }
     const int64_t floorBytes = probe.PeakBytes("", 0, 0);
+    // Start-up of the command: `info` on a file of one line, which no reader
+    // recognises.
+    double startSeconds = 1e300, startCpu = 1e300;
+    int64_t startPeak = 0;
+    if (!cli.empty()) {
+        const std::string tiny = (g_tempDir / "tiny.txt").string();
+        {
+            Writer w(tiny);
+            w.Put("x\r\n");
+        }
+        for (int r = 0; r < std::max(repeats, 5); ++r) {
+            const auto m = probe.RunCli(cli, tiny, false);
+            startSeconds = std::min(startSeconds, m.seconds);
+            startCpu = std::min(startCpu, m.cpuSeconds);
+            startPeak = std::max(startPeak, m.peakBytes);
+        }
+    }
 
     std::printf("%" PRId64
                 " samples per run, best of %d; MB = 10^6 bytes; file bytes + Load, "
@@ -359,5 +428,29 @@ int main(int argc, char** argv) {
         "\nPeak RSS: ru_maxrss of a child process that reads the file once; a child that "
         "reads nothing peaks at %.1f MB.\n",
         static_cast<double>(floorBytes) / 1e6);
+    if (cli.empty()) return 0;
+
+    std::printf(
+        "\n`nivora-cli info FILE` (%s), best of %d; start-up = `info` on a one-line "
+        "file: %.3f s (CPU %.3f s), peak RSS %.1f MB. Wall time, and in brackets the "
+        "CPU time (user + system) of the process, which a busy machine disturbs less.\n\n",
+        cli.c_str(), repeats, startSeconds, startCpu, static_cast<double>(startPeak) / 1e6);
+    std::printf(
+        "| format | code | file MB | info s | beyond start-up s | wc -l s | ratio to wc -l "
+        "| peak RSS MB | peak / file | beyond start-up / file |\n");
+    std::printf("|---|---:|---:|---:|---:|---:|---:|---:|---:|---:|\n");
+    for (const Row& r : rows) {
+        const double mb = static_cast<double>(r.fileBytes) / 1e6;
+        const double beyond = std::max(0.0, r.cliSeconds - startSeconds);
+        const double beyondCpu = std::max(0.0, r.cliCpu - startCpu);
+        const double peakMb = static_cast<double>(r.cliPeakBytes) / 1e6;
+        const double peakBeyondMb = static_cast<double>(r.cliPeakBytes - startPeak) / 1e6;
+        std::printf(
+            "| %s | %d | %.1f | %.3f (%.3f) | %.3f (%.3f) | %.4f (%.4f) | %.1f (%.1f) | %.1f | "
+            "%.2f | %.2f |\n",
+            r.format->name, r.format->code, mb, r.cliSeconds, r.cliCpu, beyond, beyondCpu,
+            r.wcSeconds, r.wcCpu, beyond / r.wcSeconds, beyondCpu / std::max(r.wcCpu, 1e-6), peakMb,
+            peakMb / mb, peakBeyondMb / mb);
+    }
     return 0;
 }

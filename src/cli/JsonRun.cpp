@@ -19,8 +19,8 @@ Json Speed(double speed) {
 Json SampleList(const std::vector<MESSUNG>& samples) {
     Json list = Json::array();
     for (const MESSUNG& m : samples)
-        list.push_back(Json::array(
-            {m.station, m.value, m.width, Speed(m.speed), m.limit, m.marked, Text(m.comment)}));
+        list.push_back(Json::array({m.station, m.value, m.width, Speed(m.speed), m.limit, m.marked,
+                                    Text(m.comment.str())}));
     return list;
 }
 
@@ -35,7 +35,7 @@ Json Fields(const CMessFahrtDaten& run) {
 
 Json Lines(const CMessFahrtDaten& run) {
     Json lines = Json::array();
-    for (const auto& l : run.FileLines()) lines.push_back(Text(l));
+    for (const std::string_view l : run.FileLines()) lines.push_back(Text(std::string(l)));
     return lines;
 }
 

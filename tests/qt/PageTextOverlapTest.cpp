@@ -288,7 +288,7 @@ class PageTexts : public ::testing::Test {
     void SetUp() override { EnsureApp(); }
     fs::path Root() const { return m_temp.path(); }
 
-    test::TempDir m_temp;
+    nivora::test::TempDir m_temp;
 };
 
 TEST_F(PageTexts, ExampleRunsHaveNoCollidingText) {

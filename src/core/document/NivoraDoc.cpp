@@ -43,7 +43,13 @@ CMessFahrtDaten& CNivoraDoc::ComparisonRun(int n) {
 
 CNivoraDoc::OpenResult CNivoraDoc::OpenFile(const std::string& path,
                                             const DocumentServices& services) {
-    const auto bytes = ReadFileBytes(path);
+    // Reading needs several times the file's size; a file that the memory
+    // cannot hold is refused before it is read.
+    if (const auto size = FileLargerThan(path, services.maxFileBytes)) {
+        Show(services, FileTooLargeMessage(*size, services.maxFileBytes), MessageIcon::Warning);
+        return OpenResult::Failed;
+    }
+    auto bytes = ReadFileBytes(path);
     if (!bytes) {
         Show(services, text::W("Fehler beim Öffnen des Dokuments."), MessageIcon::Warning);
         return OpenResult::Failed;
@@ -173,13 +179,14 @@ void CNivoraDoc::LoadComparisonRuns(const DocumentServices& services) {
         run.comparisonOffset = text::ReadNumber(m_state.GetValue("VGL_OFF_" + suffix, "0"));
         const bool mirror = m_state.GetValue("VGL_MIRROR_" + suffix, "0") == "1";
         if (path.empty()) continue;
-        const auto bytes = services.readFile ? services.readFile(path)
-                                             : ReadComparisonFile(path, m_run.FilePath());
-        if (!bytes) continue;
+        auto bytes = services.readFile ? services.readFile(path)
+                                       : ReadComparisonFile(path, m_run.FilePath());
+        if (!bytes || (services.maxFileBytes > 0 && bytes->size() > services.maxFileBytes))
+            continue;
         ReadContext context;
         context.messages = services.messages;
         context.readSideFile = services.readFile;
-        run.Load(*bytes, "", context);
+        run.Load(std::move(*bytes), "", context);
         run.kilometrage = m_state.GetValue("KILOMETRIERUNG_ANGEPASST", "");
         if (mirror != spiegeln) {
             run.ReverseRun();

@@ -17,23 +17,17 @@ bool IsRecordFile(std::string_view bytes) { return bytes.substr(0, 8) == "PM01BS
 
 void CMessFahrtDaten::Load(std::string_view bytes, const std::string& path,
                            const ReadContext& context) {
-    RunReaders(SplitLines(bytes, path), context);
+    Load(std::string(bytes), path, context);
 }
 
 void CMessFahrtDaten::Load(std::string&& bytes, const std::string& path,
                            const ReadContext& context) {
-    const bool recordMode = SplitLines(bytes, path);
-    std::string().swap(bytes);
-    RunReaders(recordMode, context);
-}
-
-bool CMessFahrtDaten::SplitLines(std::string_view bytes, const std::string& path) {
     m_lines.clear();
     m_path = path;
     m_rawText.reset();
     const bool recordMode = IsRecordFile(bytes);
-    m_lines = recordMode ? SplitRecordMode(bytes) : SplitTextMode(bytes);
-    return recordMode;
+    m_lines = recordMode ? SplitRecordLines(std::move(bytes)) : SplitTextLines(std::move(bytes));
+    RunReaders(recordMode, context);
 }
 
 void CMessFahrtDaten::RunReaders(bool recordMode, const ReadContext& context) {
@@ -172,7 +166,7 @@ int32_t CMessFahrtDaten::GetWidth(int i) const {
 }
 std::string CMessFahrtDaten::GetComment(int i) const {
     return (i < 0 || i >= WorkingCount()) ? std::string()
-                                          : m_working[static_cast<std::size_t>(i)].comment;
+                                          : m_working[static_cast<std::size_t>(i)].comment.str();
 }
 bool CMessFahrtDaten::IsMarked(int i) const {
     return (i < 0 || i >= WorkingCount()) ? false : m_working[static_cast<std::size_t>(i)].marked;

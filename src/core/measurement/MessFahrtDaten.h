@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "measurement/LineBuffer.h"
 #include "measurement/Messung.h"
 
 namespace nivora {
@@ -39,8 +40,8 @@ class CMessFahrtDaten {
 
     // Reads a whole file (its bytes) into the run through format detection.
     void Load(std::string_view bytes, const std::string& path, const ReadContext& context = {});
-    // The same, releasing the bytes once they are split into lines, so that
-    // a large file is not held twice while the readers run.
+    // The same, keeping the lines in the given bytes, so that a large file
+    // is not held twice.
     void Load(std::string&& bytes, const std::string& path, const ReadContext& context = {});
     void ClearSamples();
 
@@ -84,7 +85,7 @@ class CMessFahrtDaten {
 
     const std::vector<MESSUNG>& RawSamples() const { return m_raw; }
     const std::vector<MESSUNG>& WorkingSamples() const { return m_working; }
-    const std::vector<std::string>& FileLines() const { return m_lines; }
+    const LineBuffer& FileLines() const { return m_lines; }
     const std::string& FilePath() const { return m_path; }
     int32_t RangeStart() const { return m_rangeStart; }
     int32_t RangeEnd() const { return m_rangeEnd; }
@@ -94,18 +95,16 @@ class CMessFahrtDaten {
 
     // Used by the readers while they fill the run.
     std::vector<MESSUNG>& MutableRaw() { return m_raw; }
-    std::vector<std::string>& MutableLines() { return m_lines; }
+    LineBuffer& MutableLines() { return m_lines; }
     void SetIncomplete(bool v) { m_incomplete = v; }
 
   private:
-    // Empties the lines, stores the path and splits; true for a PM01BS02 file.
-    bool SplitLines(std::string_view bytes, const std::string& path);
     void RunReaders(bool recordMode, const ReadContext& context);
 
     std::vector<MESSUNG> m_raw;
     std::vector<MESSUNG> m_working;
     std::vector<int> m_workingRawIndex;
-    std::vector<std::string> m_lines;
+    LineBuffer m_lines;
     std::string m_path;
     mutable std::optional<std::string> m_rawText;
     int32_t m_rangeStart = 0;

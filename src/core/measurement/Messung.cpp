@@ -1,17 +1,25 @@
 #include "measurement/Messung.h"
 
+#include <ostream>
+
 #include "text/Number.h"
 #include "text/TextUtil.h"
 
 namespace nivora {
 
 void MESSUNG::SetComment(std::string_view text) {
-    comment = std::string(text::Trim(text));
-    if (!text.empty()) {
-        UmlautRepair(comment);
-        marked = true;
+    const std::string_view trimmed = text::Trim(text);
+    if (!text.empty() && trimmed.find('\xC3') != std::string_view::npos) {
+        std::string repaired(trimmed);
+        UmlautRepair(repaired);
+        comment = repaired;
+    } else {
+        comment = trimmed;
     }
+    if (!text.empty()) marked = true;
 }
+
+std::ostream& operator<<(std::ostream& out, const CommentText& text) { return out << text.view(); }
 
 void UmlautRepair(std::string& s) {
     static const struct {

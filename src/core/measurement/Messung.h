@@ -1,9 +1,56 @@
 #pragma once
 #include <cstdint>
+#include <iosfwd>
+#include <memory>
 #include <string>
 #include <string_view>
 
 namespace nivora {
+
+// The remark of a sample. Nearly all samples have none, and a run may hold
+// millions, so an empty remark costs one pointer instead of a whole string.
+class CommentText {
+  public:
+    CommentText() = default;
+    CommentText(std::string_view text) { Assign(text); }
+    CommentText(const CommentText& other) { Assign(other); }
+    CommentText(CommentText&&) noexcept = default;
+    CommentText& operator=(const CommentText& other) {
+        if (this != &other) Assign(other);
+        return *this;
+    }
+    CommentText& operator=(CommentText&&) noexcept = default;
+    CommentText& operator=(std::string_view text) {
+        Assign(text);
+        return *this;
+    }
+
+    bool empty() const { return !m_text; }
+    std::size_t size() const { return m_text ? m_text->size() : 0; }
+    std::string_view view() const {
+        return m_text ? std::string_view(*m_text) : std::string_view();
+    }
+    operator std::string_view() const { return view(); }
+    std::string str() const { return std::string(view()); }
+
+    friend bool operator==(const CommentText& a, std::string_view b) { return a.view() == b; }
+    friend bool operator==(const CommentText& a, const CommentText& b) {
+        return a.view() == b.view();
+    }
+
+  private:
+    void Assign(std::string_view text) {
+        if (text.empty())
+            m_text.reset();
+        else if (m_text)
+            m_text->assign(text);
+        else
+            m_text = std::make_unique<std::string>(text);
+    }
+    std::unique_ptr<std::string> m_text;  // null when empty
+};
+
+std::ostream& operator<<(std::ostream& out, const CommentText& text);
 
 // One sample of a run. Units: value and limit in tenths of a millimetre,
 // station in decimetres, width in centimetres, speed in km/h.
@@ -14,7 +61,7 @@ struct MESSUNG {
     int32_t width = 0;
     int32_t limit = -1;
     double speed = -1.0;  // negative: the sample has no speed
-    std::string comment;
+    CommentText comment;
     bool marked = false;
 
     bool HasSpeed() const { return speed >= 0; }

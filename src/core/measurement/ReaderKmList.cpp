@@ -22,15 +22,15 @@ bool ReadRecordList(CMessFahrtDaten& run, const ReadContext&) {
     run.SetLimit(0);
     auto& raw = run.MutableRaw();
     const std::size_t before = raw.size();
-    for (const std::string& original : lines) {
-        const std::string line = text::ReplacedChar(original, ',', '.');
-        const auto data = Scan(line, "%lf;%lf;");
+    for (const std::string_view line : lines) {
+        // Commas are read as points.
+        const auto data = Scan(line, "%lf;%lf;", true);
         if (data.count >= 2) {
             MESSUNG m;
             m.station = StationFromKm(data.doubles[0]);
             m.value = ValueFromMm(data.doubles[1]);
             raw.push_back(std::move(m));
-        } else if (const auto limit = Scan(line, "Grenzwert [mm]:;%lf;"); limit.count == 1) {
+        } else if (const auto limit = Scan(line, "Grenzwert [mm]:;%lf;", true); limit.count == 1) {
             run.SetLimit(LimitFromMmTruncated(limit.doubles[0]));
         }
     }
@@ -82,7 +82,7 @@ bool ReadStreetList(CMessFahrtDaten& run, const ReadContext&) {
     auto& raw = run.MutableRaw();
     const std::size_t before = raw.size();
     for (std::size_t n = 2; n < lines.size(); ++n) {
-        const auto r = Scan(text::ReplacedChar(lines[n], ',', '.'), "%lf%lf");
+        const auto r = Scan(lines[n], "%lf%lf", true);  // commas read as points
         if (r.count < 2) continue;
         MESSUNG m;
         m.station = StationFromKm(r.doubles[0]);
@@ -91,7 +91,7 @@ bool ReadStreetList(CMessFahrtDaten& run, const ReadContext&) {
     }
     if (raw.size() == before) return false;
 
-    std::string street = lines[0], startKm = lines[1];
+    std::string street(lines[0]), startKm(lines[1]);
     text::ReplaceText(street, "Strasse:", "", true);
     text::ReplaceText(startKm, "Start-Km:", "", true);
     run.fields.street = std::string(text::TrimLeft(street));

@@ -1,5 +1,6 @@
 // Instrument files written by the device itself: PM01BS01 (TAB-separated
 // text) and PM01BS02 (text head, binary records, closing marks).
+#include <cstring>
 #include <map>
 
 #include "measurement/ByteReader.h"
@@ -10,7 +11,6 @@
 
 namespace nivora::readers {
 
-using text::GetCharField;
 using text::ReadNumber;
 using text::StartsWith;
 using text::Trim;
@@ -27,8 +27,7 @@ bool ReadPm01Bs01(CMessFahrtDaten& run, const ReadContext&) {
     for (int k = 0; k < 5; ++k) {
         const std::size_t n = static_cast<std::size_t>(k) + 2;
         if (n >= lines.size() || !StartsWith(lines[n], kKeys[k])) return false;
-        entries[k + 1] =
-            std::string(Trim(std::string_view(lines[n]).substr(std::string_view(kKeys[k]).size())));
+        entries[k + 1] = std::string(Trim(lines[n].substr(std::string_view(kKeys[k]).size())));
     }
 
     auto& raw = run.MutableRaw();
@@ -36,18 +35,26 @@ bool ReadPm01Bs01(CMessFahrtDaten& run, const ReadContext&) {
     for (std::size_t n = 7; n < lines.size(); ++n) {
         std::string_view line = lines[n];
         while (!line.empty() && line.back() == '\t') line.remove_suffix(1);
-        if (text::CountFields(line, '\t') < 6) continue;
-        const std::string f0 = GetCharField(line, '\t', 0);
-        const std::string f4 = GetCharField(line, '\t', 4);
-        const std::string f5 = GetCharField(line, '\t', 5);
-        const std::string remark(Trim(GetCharField(line, '\t', 6)));
+        const text::Fields<7> f(line, '\t');
+        if (f.count() < 6) continue;
+        const std::string_view remark = Trim(f[6]);
         MESSUNG m;
-        m.value = text::RoundToInt(ReadNumber(f0) * 10);
-        m.station = text::RoundToInt((ReadNumber(f4) * 1000) * 10);
-        m.width = text::RoundToInt(ReadNumber(f5) * 100);
+        m.value = text::RoundToInt(ReadNumber(f[0]) * 10);
+        m.station = text::RoundToInt((ReadNumber(f[4]) * 1000) * 10);
+        m.width = text::RoundToInt(ReadNumber(f[5]) * 100);
         m.SetComment(remark);
         raw.push_back(std::move(m));
-        lines[n] = f0 + '\t' + f4 + '\t' + f5 + '\t' + remark;
+        // The line becomes "f0 TAB f4 TAB f5 TAB remark". Each part lies
+        // further right in the line than where it goes, so it is rewritten in
+        // place from left to right.
+        char* const out = lines.MutableData(n);
+        std::size_t pos = f[0].size();
+        for (const std::string_view part : {f[4], f[5], remark}) {
+            out[pos++] = '\t';
+            if (!part.empty()) std::memmove(out + pos, part.data(), part.size());
+            pos += part.size();
+        }
+        lines.Shorten(n, pos);
     }
     if (raw.size() == before) return false;
 
@@ -77,17 +84,20 @@ bool ReadPm01Bs02(CMessFahrtDaten& run) {
     enum class State { Head, Records } state = State::Head;
     bool closed = false;
 
-    for (std::string& line : lines) {
+    std::string text;  // reused for every rewritten record line
+    for (std::size_t n = 0; n < lines.size(); ++n) {
+        const std::string_view line = lines[n];
         if (state == State::Head) {
             if (StartsWith(line, "***")) {
-                line = std::string(text::TrimRight(line));
+                lines.Shorten(n, text::TrimRight(line).size());
                 state = State::Records;
                 continue;
             }
-            line = std::string(Trim(line));
-            const auto bar = line.find('|');
-            if (bar != std::string::npos && bar > 0)
-                head[line.substr(0, bar)] = line.substr(bar + 1);
+            lines.Replace(n, Trim(line));
+            const std::string_view trimmed = lines[n];
+            const auto bar = trimmed.find('|');
+            if (bar != std::string_view::npos && bar > 0)
+                head[std::string(trimmed.substr(0, bar))] = std::string(trimmed.substr(bar + 1));
             continue;
         }
         // Only a short line can close the block; a record may begin with "***".
@@ -104,10 +114,18 @@ bool ReadPm01Bs02(CMessFahrtDaten& run) {
         m.value = ValueFromMm(d0);
         m.station = StationFromKm(d2);
         m.width = WidthFromM(d3);
-        m.SetComment(text::TrimRight(std::string_view(line).substr(40)));
-        line = text::FormatFixed(m.value / 10.0, 2) + ' ' +
-               text::FormatFixed(m.station / 10000.0, 4) + ' ' +
-               text::FormatFixed(m.width / 100.0, 2) + ' ' + m.comment;
+        m.SetComment(text::TrimRight(line.substr(40)));
+        // "%.2f %.4f %.2f %s" of value / 10, station / 10000, width / 100 and
+        // the comment; never longer than the record, so it fits in place.
+        text.clear();
+        text::AppendScaled(text, m.value, 1, 2);
+        text += ' ';
+        text::AppendScaled(text, m.station, 4, 4);
+        text += ' ';
+        text::AppendScaled(text, m.width, 2, 2);
+        text += ' ';
+        text += m.comment;
+        lines.Replace(n, text);
         raw.push_back(std::move(m));
     }
     if (raw.size() == before) return false;

@@ -54,9 +54,9 @@ bool ReadTextPrintout(CMessFahrtDaten& run, const ReadContext& context) {
     }
 
     const auto limitLine = std::find_if(
-        lines.begin(), lines.end(), [](const std::string& l) { return Contains(l, "Grenzwert"); });
+        lines.begin(), lines.end(), [](std::string_view l) { return Contains(l, "Grenzwert"); });
     if (limitLine == lines.end()) return false;
-    std::string digits = *limitLine;
+    std::string digits(*limitLine);
     for (char& c : digits)
         if (c < '0' || c > '9') c = ' ';
     if (text::Trim(digits).empty()) return false;
@@ -78,14 +78,17 @@ bool ReadTextPrintout(CMessFahrtDaten& run, const ReadContext& context) {
                                   : static_cast<std::size_t>(limitLine - lines.begin()) + 1;
 
     std::vector<MESSUNG> samples;
+    if (start < lines.size()) samples.reserve(lines.size() - start);
+    std::string starred;  // a line whose star has become a blank
     for (std::size_t n = start; n < lines.size(); ++n) {
-        std::string line = lines[n];
+        std::string_view rest = lines[n];
         bool marked = false;
-        if (const auto star = line.find('*', 1); star != std::string::npos) {
+        if (const auto star = rest.find('*', 1); star != std::string_view::npos) {
             marked = true;
-            line[star] = ' ';
+            starred.assign(rest);
+            starred[star] = ' ';
+            rest = starred;
         }
-        std::string_view rest(line);
         while (!rest.empty() && IsBlankOrTab(rest.front())) rest.remove_prefix(1);
         if (rest.empty()) continue;
         const int32_t value = TokenNumber(NextToken(rest));
@@ -95,7 +98,7 @@ bool ReadTextPrintout(CMessFahrtDaten& run, const ReadContext& context) {
         m.value = value;
         m.station = station;
         m.marked = marked;
-        m.comment = std::string(text::Trim(rest));
+        m.comment = text::Trim(rest);
         samples.push_back(std::move(m));
     }
     if (samples.empty()) return false;
@@ -133,9 +136,9 @@ bool ReadTextPrintout(CMessFahrtDaten& run, const ReadContext& context) {
                 head.*k.field =
                     std::string(text::Trim(line.substr(std::string_view(k.key).size())));
         if (text::StartsWith(line, "Messfahrt") && n + 1 < lines.size()) {
-            const std::string& next = lines[n + 1];
-            messfahrtDate =
-                next.substr(0, 8) + " " + (next.size() > 19 ? next.substr(19, 5) : std::string());
+            const std::string_view next = lines[n + 1];
+            messfahrtDate = std::string(next.substr(0, 8)) + " " +
+                            std::string(next.size() > 19 ? next.substr(19, 5) : std::string_view());
         }
     }
     auto& f = run.fields;

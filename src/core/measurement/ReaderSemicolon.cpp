@@ -1,5 +1,6 @@
 // Dated semicolon lists: the four-field and five-field exports with a date
 // line, and the "Datum:" export that names its columns.
+#include <algorithm>
 #include <vector>
 
 #include "measurement/Readers.h"
@@ -10,7 +11,6 @@
 
 namespace nivora::readers {
 
-using text::GetCharField;
 using text::ReadNumber;
 using text::Trim;
 
@@ -18,13 +18,21 @@ namespace {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-// Optional blanks, optional sign, then a digit or a point and a digit.
+// Optional blanks, optional sign, then a digit or a point (or a comma, which
+// these lists read as a point) and a digit.
 bool BeginsWithNumber(std::string_view s) {
     std::size_t i = 0;
     while (i < s.size() && text::IsBlank(s[i])) ++i;
     if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
     if (i < s.size() && IsDigit(s[i])) return true;
-    return i + 1 < s.size() && s[i] == '.' && IsDigit(s[i + 1]);
+    return i + 1 < s.size() && (s[i] == '.' || s[i] == ',') && IsDigit(s[i + 1]);
+}
+
+// The lists read every "," as "."; numbers are read so without a copy.
+double CommaNumber(std::string_view s) {
+    double v = 0;
+    text::ParseDouble(s, v, s.size());
+    return v;
 }
 
 bool ReadFieldList(CMessFahrtDaten& run, int fieldCount) {
@@ -33,23 +41,23 @@ bool ReadFieldList(CMessFahrtDaten& run, int fieldCount) {
     const bool withWidth = fieldCount == 5;
     const std::size_t headLimit = withWidth ? 7 : 6;
 
-    std::vector<std::string> headLines{lines[0]};
+    std::vector<std::string> headLines{std::string(lines[0])};
     auto& raw = run.MutableRaw();
     const std::size_t before = raw.size();
     for (std::size_t n = 1; n < lines.size(); ++n) {
-        std::string line = text::ReplacedChar(lines[n], ',', '.');
-        const std::string f0 = GetCharField(line, ';', 0);
-        if (text::CountFields(line, ';') == fieldCount && BeginsWithNumber(f0)) {
+        const std::string_view line = lines[n];
+        const text::Fields<5> f(line, ';');
+        if (f.count() == fieldCount && BeginsWithNumber(f[0])) {
             MESSUNG m;
-            m.station = StationFromM(text::ToDouble(f0));
-            m.value = ValueFromMm(text::ToDouble(GetCharField(line, ';', 1)));
-            if (withWidth) m.width = WidthFromM(text::ToDouble(GetCharField(line, ';', 2)));
-            m.marked = GetCharField(line, ';', withWidth ? 3 : 2) == "1";
-            m.comment = GetCharField(line, ';', withWidth ? 4 : 3);
+            m.station = StationFromM(CommaNumber(f[0]));
+            m.value = ValueFromMm(CommaNumber(f[1]));
+            if (withWidth) m.width = WidthFromM(CommaNumber(f[2]));
+            m.marked = f[withWidth ? 3 : 2] == "1";
+            m.comment = text::ReplacedChar(f[withWidth ? 4 : 3], ',', '.');
             raw.push_back(std::move(m));
         } else if (n < headLimit &&
                    !(withWidth && text::Contains(line, "Position;Abweichung;Breite"))) {
-            headLines.push_back(std::move(line));
+            headLines.push_back(text::ReplacedChar(line, ',', '.'));
         }
     }
     if (raw.size() == before) return false;
@@ -112,19 +120,20 @@ bool ReadDatumList(CMessFahrtDaten& run, const ReadContext&) {
     std::vector<std::string> entries;
     std::size_t first = dateLine;
     for (; first < lines.size(); ++first) {
-        const std::string& line = first == dateLine ? dateText : lines[first];
+        const std::string_view line = first == dateLine ? std::string_view(dateText) : lines[first];
         if (first != dateLine && BeginsDataLine(line)) break;
         for (const auto& key : kKeywords) {
             if (!text::Contains(line, key)) continue;
             std::string entry(Trim(line));
-            text::ReplaceText(entry, ";", "", true);
+            entry.erase(std::remove(entry.begin(), entry.end(), ';'), entry.end());
             UmlautRepair(entry);
             entries.push_back(std::move(entry));
             break;
         }
-        if (GetCharField(line, ';', 0) == "Station") {
+        if (text::CharField(line, ';', 0) == "Station") {
+            const text::Fields<8> titles(line, ';');
             for (int f = 1; f <= 7; ++f) {
-                const std::string title = GetCharField(line, ';', f);
+                const std::string_view title = titles[f];
                 if (title == "H\xC3\xB6he" || title == "H\xF6he")
                     colValue = f;
                 else if (text::StartsWith(title, "Geschw"))
@@ -144,35 +153,32 @@ bool ReadDatumList(CMessFahrtDaten& run, const ReadContext&) {
     const std::size_t before = raw.size();
     double previous = -9999999.0;
     for (std::size_t n = first; n < lines.size(); ++n) {
-        const std::string& line = lines[n];
-        const int count = text::CountFields(line, ';');
-        if (count < 2) continue;
-        const double s = ReadNumber(GetCharField(line, ';', 0));
+        const text::Fields<8> f(lines[n], ';');
+        if (f.count() < 2) continue;
+        const double s = ReadNumber(f[0]);
         if (s == previous) {
             // A remark line belongs to the sample before it; there is none
             // before the first sample.
             if (raw.size() > before) {
-                raw.back().comment = std::string(Trim(GetCharField(line, ';', 1)));
+                raw.back().comment = std::string(Trim(f[1]));
                 raw.back().marked = true;
             }
             continue;
         }
-        if (count < 6) continue;
+        if (f.count() < 6) continue;
         MESSUNG m;
-        m.value = ValueFromMm(ReadNumber(GetCharField(line, ';', colValue)));
+        m.value = ValueFromMm(ReadNumber(f[colValue]));
         m.station = StationFromM(s);
-        m.width = WidthFromM(ReadNumber(GetCharField(line, ';', colWidth)));
-        m.speed = ReadNumber(GetCharField(line, ';', colSpeed));
-        m.limit = colLimit >= 0
-                      ? text::RoundToInt(ReadNumber(GetCharField(line, ';', colLimit)) * 10)
-                      : 0;
-        if (colRemark >= 0) m.SetComment(GetCharField(line, ';', colRemark));
+        m.width = WidthFromM(ReadNumber(f[colWidth]));
+        m.speed = ReadNumber(f[colSpeed]);
+        m.limit = colLimit >= 0 ? text::RoundToInt(ReadNumber(f[colLimit]) * 10) : 0;
+        if (colRemark >= 0) m.SetComment(f[colRemark]);
         raw.push_back(std::move(m));
         previous = s;
     }
     if (raw.size() == before) return false;
 
-    lines[dateLine] = dateText;
+    lines.Replace(dateLine, dateText);
     run.SetLimit(0);
     run.headerText.clear();
     for (const auto& e : entries) run.headerText += e + '\xBF';

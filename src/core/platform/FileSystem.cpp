@@ -17,13 +17,23 @@ std::optional<std::string> ReadRegular(const fs::path& p) {
     if (!fs::is_regular_file(p, ec)) return std::nullopt;
     std::ifstream in(p, std::ios::binary);
     if (!in) return std::nullopt;
+    // Read straight into the string; two bytes more, so that the splitter can
+    // end the last line without moving the content.
     std::string content;
     const auto size = fs::file_size(p, ec);
-    if (!ec) content.reserve(static_cast<std::size_t>(size));
-    char buf[1 << 16];
-    while (in.read(buf, sizeof buf) || in.gcount() > 0)
-        content.append(buf, static_cast<std::size_t>(in.gcount()));
+    std::size_t expected = ec ? 0 : static_cast<std::size_t>(size);
+    content.reserve(expected + 2);
+    content.resize(expected);
+    in.read(content.data(), static_cast<std::streamsize>(expected));
+    content.resize(static_cast<std::size_t>(in.gcount()));
     if (in.bad()) return std::nullopt;
+    if (static_cast<std::size_t>(in.gcount()) == expected) {
+        // A file that grew since its size was taken is read to its end.
+        char buf[1 << 16];
+        while (in.read(buf, sizeof buf) || in.gcount() > 0)
+            content.append(buf, static_cast<std::size_t>(in.gcount()));
+        if (in.bad()) return std::nullopt;
+    }
     return content;
 }
 

@@ -32,7 +32,7 @@ long long DecimalMagnitude(std::string_view tok) {
         }
         ++i;
     }
-    if (i < tok.size() && tok[i] == '.') {
+    if (i < tok.size() && (tok[i] == '.' || tok[i] == ',')) {
         ++i;
         while (!seenNonZero && i < tok.size() && tok[i] == '0') {
             ++leadingFracZeros;
@@ -54,15 +54,37 @@ long long DecimalMagnitude(std::string_view tok) {
     return seenNonZero ? intDigits + exp : -leadingFracZeros + exp;
 }
 
+// from_chars wants a point; a token whose decimal separator is a comma is
+// read from a copy with the comma replaced.
+std::from_chars_result FromChars(std::string_view tok, double& v, std::chars_format fmt,
+                                 std::string& scratch) {
+    if (tok.find(',') != std::string_view::npos) {
+        scratch.assign(tok);
+        for (char& c : scratch)
+            if (c == ',') c = '.';
+        tok = scratch;
+    }
+    return std::from_chars(tok.data(), tok.data() + tok.size(), v, fmt);
+}
+
 }  // namespace
 
 std::size_t ParseDouble(std::string_view text, double& value) {
+    return ParseDouble(text, value, 0);
+}
+
+std::size_t ParseDouble(std::string_view text, double& value, std::size_t commaIsPointBefore) {
     value = 0.0;
     std::size_t i = 0;
     while (i < text.size() && IsSpace(text[i])) ++i;
     bool negative = false;
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
     const std::string_view rest = text.substr(i);
+    // A decimal separator: a point, or a comma where commas count as points.
+    auto isPoint = [&](std::size_t j) {
+        return rest[j] == '.' || (rest[j] == ',' && i + j < commaIsPointBefore);
+    };
+    std::string scratch;
 
     if (StartsWithNoCase(rest, "inf")) {
         value = negative ? -std::numeric_limits<double>::infinity()
@@ -91,7 +113,7 @@ std::size_t ParseDouble(std::string_view text, double& value) {
             ++j;
             ++digits;
         }
-        if (j < rest.size() && rest[j] == '.') {
+        if (j < rest.size() && isPoint(j)) {
             ++j;
             while (j < rest.size() && IsHexDigit(rest[j])) {
                 ++j;
@@ -109,7 +131,7 @@ std::size_t ParseDouble(std::string_view text, double& value) {
                 }
             }
             double v = 0;
-            auto r = std::from_chars(rest.data() + 2, rest.data() + end, v, std::chars_format::hex);
+            auto r = FromChars(rest.substr(2, end - 2), v, std::chars_format::hex, scratch);
             if (r.ec == std::errc::result_out_of_range) {
                 // Hex mantissas rarely overflow; treat like strtod: huge or tiny.
                 v = (end - j > 0 && rest[j + 1] == '-') ? 0.0
@@ -123,12 +145,43 @@ std::size_t ParseDouble(std::string_view text, double& value) {
         return i + 1;
     }
 
+    // The common short number: up to 15 digits and no exponent. Its digits
+    // as an integer and a power of ten are both exact doubles, so one
+    // division gives the correctly rounded value, as from_chars would.
+    {
+        static constexpr double kPow10[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                            1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+        uint64_t mantissa = 0;
+        std::size_t j = 0, digits = 0, fraction = 0;
+        while (j < rest.size() && IsDigit(rest[j]) && digits <= 15) {
+            mantissa = mantissa * 10 + static_cast<uint64_t>(rest[j] - '0');
+            ++j;
+            ++digits;
+        }
+        if (j < rest.size() && isPoint(j)) {
+            ++j;
+            while (j < rest.size() && IsDigit(rest[j]) && digits <= 15) {
+                mantissa = mantissa * 10 + static_cast<uint64_t>(rest[j] - '0');
+                ++j;
+                ++digits;
+                ++fraction;
+            }
+        }
+        const bool more =
+            j < rest.size() && (IsDigit(rest[j]) || rest[j] == 'e' || rest[j] == 'E' || isPoint(j));
+        if (digits > 0 && digits <= 15 && !more) {
+            const double v = static_cast<double>(mantissa) / kPow10[fraction];
+            value = negative ? -v : v;
+            return i + j;
+        }
+    }
+
     std::size_t j = 0, digits = 0;
     while (j < rest.size() && IsDigit(rest[j])) {
         ++j;
         ++digits;
     }
-    if (j < rest.size() && rest[j] == '.') {
+    if (j < rest.size() && isPoint(j)) {
         ++j;
         while (j < rest.size() && IsDigit(rest[j])) {
             ++j;
@@ -147,7 +200,7 @@ std::size_t ParseDouble(std::string_view text, double& value) {
     }
     const std::string_view tok = rest.substr(0, end);
     double v = 0;
-    auto r = std::from_chars(tok.data(), tok.data() + tok.size(), v, std::chars_format::general);
+    auto r = FromChars(tok, v, std::chars_format::general, scratch);
     if (r.ec == std::errc::result_out_of_range)
         v = DecimalMagnitude(tok) > 0 ? std::numeric_limits<double>::infinity() : 0.0;
     value = negative ? -v : v;
@@ -179,20 +232,6 @@ int32_t ClampToInt(long long v) {
     return static_cast<int32_t>(v);
 }
 
-int32_t ClampToInt(double v) {
-    if (!std::isfinite(v)) return 0;
-    if (v >= 2147483647.0) return std::numeric_limits<int32_t>::max();
-    if (v <= -2147483648.0) return std::numeric_limits<int32_t>::min();
-    return static_cast<int32_t>(v);
-}
-
-int32_t RoundToInt(double v) {
-    if (!std::isfinite(v)) return 0;
-    return ClampToInt(v >= 0 ? std::trunc(v + 0.5) : std::trunc(v - 0.5));
-}
-
-int32_t TruncToInt(double v) { return ClampToInt(std::trunc(v)); }
-
 std::string FormatFixed(double v, int decimals) {
     if (decimals < 0) decimals = 6;  // a negative precision means the default in printf
     if (decimals > 60) decimals = 60;
@@ -201,6 +240,26 @@ std::string FormatFixed(double v, int decimals) {
     char buf[400];
     auto r = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed, decimals);
     return std::string(buf, r.ptr);
+}
+
+void AppendScaled(std::string& out, long long v, int scaleDigits, int decimals) {
+    const unsigned long long a =
+        v < 0 ? static_cast<unsigned long long>(-(v + 1)) + 1 : static_cast<unsigned long long>(v);
+    unsigned long long scale = 1;
+    for (int d = 0; d < scaleDigits; ++d) scale *= 10;
+    char buf[48];
+    char* p = buf + sizeof buf;
+    for (int d = scaleDigits; d < decimals; ++d) *--p = '0';
+    unsigned long long frac = a % scale;
+    for (int d = 0; d < scaleDigits; ++d, frac /= 10) *--p = static_cast<char>('0' + frac % 10);
+    if (decimals > 0) *--p = '.';
+    unsigned long long whole = a / scale;
+    do {
+        *--p = static_cast<char>('0' + whole % 10);
+        whole /= 10;
+    } while (whole > 0);
+    if (v < 0) *--p = '-';
+    out.append(p, static_cast<std::size_t>(buf + sizeof buf - p));
 }
 
 std::string FormatIntPadded(long long v, int width) {

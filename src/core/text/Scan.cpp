@@ -10,8 +10,10 @@ bool IsSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 }  // namespace
 
-ScanResult Scan(std::string_view in, std::string_view pat) {
+ScanResult Scan(std::string_view in, std::string_view pat, bool commaIsPoint) {
     ScanResult r;
+    std::size_t nInts = 0, nDoubles = 0;
+    auto inputAt = [&](std::size_t k) { return commaIsPoint && in[k] == ',' ? '.' : in[k]; };
     std::size_t i = 0;  // input position
     std::size_t p = 0;  // pattern position
     while (p < pat.size()) {
@@ -23,7 +25,7 @@ ScanResult Scan(std::string_view in, std::string_view pat) {
         }
         if (pc != '%' || (p + 1 < pat.size() && pat[p + 1] == '%')) {
             if (pc == '%') ++p;
-            if (i >= in.size() || in[i] != pat[p]) return r;
+            if (i >= in.size() || inputAt(i) != pat[p]) return r;
             ++i;
             ++p;
             continue;
@@ -53,15 +55,16 @@ ScanResult Scan(std::string_view in, std::string_view pat) {
                 if (v < (1LL << 40)) v = v * 10 + (field[j] - '0');
                 ++j;
             }
-            if (j == digitsStart) return r;
-            r.ints.push_back(ClampToInt(negative ? -v : v));
+            if (j == digitsStart || nInts == kMaxConversions) return r;
+            r.ints[nInts++] = ClampToInt(negative ? -v : v);
             ++r.count;
             i += j;
         } else if (conv == 'f' && isLong) {
             double v = 0;
-            const std::size_t used = ParseDouble(field, v);
-            if (used == 0) return r;
-            r.doubles.push_back(v);
+            const std::size_t used =
+                ParseDouble(field, v, commaIsPoint ? field.size() : std::size_t{0});
+            if (used == 0 || nDoubles == kMaxConversions) return r;
+            r.doubles[nDoubles++] = v;
             ++r.count;
             i += used;
         } else {

@@ -3,18 +3,23 @@
 // patterns of the file formats. Supported directives: white space (matches
 // any amount, also none), "%d" and "%Nd" (int, saturated), "%lf" and "%Nlf"
 // (double), "%%" and literal bytes. Reading stops at the first mismatch.
+#include <array>
 #include <cstdint>
 #include <string_view>
-#include <vector>
 
 namespace nivora::text {
 
+// Patterns hold at most kMaxConversions of each kind; reading stops there.
+constexpr std::size_t kMaxConversions = 8;
+
 struct ScanResult {
-    int count = 0;                // conversions that were assigned
-    std::vector<int32_t> ints;    // the "%d" values in order
-    std::vector<double> doubles;  // the "%lf" values in order
+    int count = 0;                                  // conversions that were assigned
+    std::array<int32_t, kMaxConversions> ints{};    // the "%d" values in order
+    std::array<double, kMaxConversions> doubles{};  // the "%lf" values in order
 };
 
-ScanResult Scan(std::string_view input, std::string_view pattern);
+// commaIsPoint: the input is read as if every "," were a "." (files that
+// write a decimal comma), without copying it.
+ScanResult Scan(std::string_view input, std::string_view pattern, bool commaIsPoint = false);
 
 }  // namespace nivora::text

@@ -104,7 +104,20 @@ std::string GetField(std::string_view text, std::string_view separator, int n) {
 }
 
 std::string GetCharField(std::string_view text, char separator, int n) {
-    return GetField(text, std::string_view(&separator, 1), n);
+    return std::string(CharField(text, separator, n));
+}
+
+std::string_view CharField(std::string_view text, char separator, int n) {
+    if (n < 0) return {};
+    std::size_t pos = 0;
+    for (int i = 0;; ++i) {
+        const auto hit = text.find(separator, pos);
+        if (i == n)
+            return text.substr(pos,
+                               hit == std::string_view::npos ? std::string_view::npos : hit - pos);
+        if (hit == std::string_view::npos) return {};
+        pos = hit + 1;
+    }
 }
 
 int CountFields(std::string_view text, std::string_view separator) {
@@ -133,12 +146,14 @@ std::string GetBetween(std::string_view text, std::string_view open, std::string
 }
 
 double ReadNumber(std::string_view text) {
-    std::string copy(text);
-    for (char& c : copy) {
-        if (c == '\t' || static_cast<unsigned char>(c) >= 'A') break;
-        if (c == ',') c = '.';
-    }
-    return ToDouble(copy);
+    // Commas before the first TAB or letter are decimal points.
+    std::size_t limit = 0;
+    while (limit < text.size() && text[limit] != '\t' &&
+           static_cast<unsigned char>(text[limit]) < 'A')
+        ++limit;
+    double v = 0;
+    ParseDouble(text, v, limit);
+    return v;
 }
 
 std::string FormatDecimal(double value, int decimals) { return FormatFixed(value, decimals); }

@@ -2,6 +2,8 @@
 // Free functions on 8-bit texts shared by the readers, the state file, the
 // sections and the evaluation. Their edge behaviour (missing fields, absent
 // markers, decimal separators) is relied on by their callers.
+#include <algorithm>
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -12,6 +14,8 @@ int FindTextNoCase(std::string_view text, std::string_view what, int start = 0);
 int ReplaceText(std::string& text, std::string_view oldText, std::string_view newText, bool all);
 std::string GetField(std::string_view text, std::string_view separator, int n);
 std::string GetCharField(std::string_view text, char separator, int n);
+// GetCharField as a view into text.
+std::string_view CharField(std::string_view text, char separator, int n);
 int CountFields(std::string_view text, std::string_view separator);
 int CountFields(std::string_view text, char separator);
 std::string GetBetween(std::string_view text, std::string_view open, std::string_view close, int n);
@@ -30,6 +34,35 @@ bool StartsWith(std::string_view s, std::string_view prefix);
 bool Contains(std::string_view s, std::string_view what);
 // Every occurrence of one character replaced, on a copy.
 std::string ReplacedChar(std::string_view s, char from, char to);
+// A line split once at a separator: the first N fields as views (a missing
+// one is empty, as GetCharField gives it) and the number of all fields.
+template <std::size_t N>
+class Fields {
+  public:
+    Fields(std::string_view line, char separator) {
+        std::size_t pos = 0;
+        for (std::size_t k = 0; k < line.size(); ++k) {
+            if (line[k] != separator) continue;
+            if (static_cast<std::size_t>(m_count) < N)
+                m_fields[m_count] = line.substr(pos, k - pos);
+            ++m_count;
+            pos = k + 1;
+        }
+        if (static_cast<std::size_t>(m_count) < N) m_fields[m_count] = line.substr(pos);
+        ++m_count;
+    }
+    int count() const { return m_count; }
+    std::string_view operator[](int i) const {
+        return i >= 0 && i < std::min(m_count, static_cast<int>(N))
+                   ? m_fields[static_cast<std::size_t>(i)]
+                   : std::string_view();
+    }
+
+  private:
+    std::string_view m_fields[N];
+    int m_count = 0;
+};
+
 // Windows-1252 upper case (ASCII and the Latin letters of the code page).
 char UpperCp1252(char c);
 

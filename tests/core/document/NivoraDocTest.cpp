@@ -7,6 +7,7 @@
 #include "core/TestSupport.h"
 #include "core/measurement/Pm02Builder.h"
 #include "document/NivoraDoc.h"
+#include "platform/FileSystem.h"
 #include "support/TempDir.h"
 #include "text/Cp1252.h"
 
@@ -182,6 +183,32 @@ TEST_F(DocumentTest, FailuresAndTheEmptyFile) {
     EXPECT_EQ(messages.shown[0].text,
               "Fehler beim \xD6"
               "ffnen des Dokuments.");
+}
+
+TEST_F(DocumentTest, FilesLargerThanTheMemoryAllowsAreNotRead) {
+    // The limit comes from the machine's memory; a small one stands in for it.
+    const std::string path = Write("lauf.csv", Run());
+    const auto size = fs::file_size(path);
+    Write("gross.csv", Run(400));
+    Write("lauf.csv.zi4", "KENNUNG=135122\nVGL_PATH_1=" + (dir / "gross.csv").string() +
+                              "\nVGL_PATH_2=" + path + "\n");
+    DocumentServices s;
+    s.messages = &messages;
+    s.maxFileBytes = size - 1;
+    CNivoraDoc tooLarge;
+    EXPECT_EQ(tooLarge.OpenFile(path, s), CNivoraDoc::OpenResult::Failed);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text, FileTooLargeMessage(size, size - 1));
+    EXPECT_FALSE(tooLarge.Run().IsLoaded());
+
+    // At the limit the run opens; a comparison run beyond it stays unloaded.
+    messages.shown.clear();
+    s.maxFileBytes = size;
+    CNivoraDoc atLimit;
+    ASSERT_EQ(atLimit.OpenFile(path, s), CNivoraDoc::OpenResult::Opened);
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_FALSE(atLimit.ComparisonRun(1).IsLoaded());
+    EXPECT_TRUE(atLimit.ComparisonRun(2).IsLoaded());
 }
 
 TEST_F(DocumentTest, ComparisonRuns) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "core/TestSupport.h"
 #include "core/measurement/Pm02Builder.h"
 #include "text/Cp1252.h"
@@ -162,6 +164,29 @@ TEST(Pm01Bs02, CutFileIsReadAndFlaggedIncomplete) {
         EXPECT_TRUE(run.IsIncomplete()) << cut;
         // The third record counts once its first 40 bytes are there.
         EXPECT_EQ(run.RawSamples().size(), cut >= full.size() - 6 - 2 ? 3u : 2u) << cut;
+    }
+}
+
+TEST(Pm01Bs02, CutAtEveryByteOfTheRecordBlock) {
+    // Wherever the file ends, every record with its 40 bytes of numbers is
+    // read and the run is flagged incomplete; nothing else is made up.
+    const std::string head = test::Pm02Head(Pm02HeadLines());
+    const std::vector<std::string> records = {test::Pm02Record(1, 0.1, 3, "a"),
+                                              test::Pm02Record(2, 0.2, 3, ""),
+                                              test::Pm02Record(3, 0.3, 3, "Riss quer")};
+    std::string full = head;
+    for (const auto& r : records) full += r;
+    for (std::size_t cut = head.size(); cut <= full.size(); ++cut) {
+        std::size_t expected = 0, at = head.size();
+        for (const auto& r : records) {
+            if (cut >= at + 40) ++expected;
+            at += r.size();
+        }
+        CMessFahrtDaten run;
+        LoadBytes(run, full.substr(0, cut));
+        EXPECT_EQ(run.IsLoaded(), expected > 0) << cut;
+        EXPECT_EQ(run.RawSamples().size(), expected) << cut;
+        EXPECT_EQ(run.IsIncomplete(), expected > 0) << cut;
     }
 }
 

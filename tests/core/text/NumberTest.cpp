@@ -50,6 +50,78 @@ TEST(Number, ParseDoubleLikeStrtodInCLocale) {
     EXPECT_TRUE(std::isnan(v));
 }
 
+TEST(Number, CommaAsPointWithoutCopying) {
+    // The same value and length as the text with its commas made points,
+    // where the comma lies before the given position.
+    struct Case {
+        const char* text;
+        std::size_t before;
+        double value;
+        std::size_t used;
+    };
+    const Case cases[] = {
+        {"12,5", 99, 12.5, 4},
+        {"12,5", 2, 12, 2},  // the comma is beyond the position
+        {"-0,25;x", 99, -0.25, 5},
+        {",5", 99, 0.5, 2},
+        {"1,2,3", 99, 1.2, 3},
+        {"1.2,3", 99, 1.2, 3},
+        {"0x1,8p3", 99, 12, 7},
+        {"1,5e2", 99, 150, 5},
+        {"12345678901234567,5", 99, 12345678901234567.5, 19},  // beyond the short path
+        {"0,1234567890123456789", 99, 0.1234567890123456789, 21},
+    };
+    for (const auto& c : cases) {
+        double v = -99;
+        EXPECT_EQ(ParseDouble(c.text, v, c.before), c.used) << c.text;
+        EXPECT_DOUBLE_EQ(v, c.value) << c.text;
+    }
+    EXPECT_EQ(Scan("0,1234;2,5;", "%lf;%lf;", true).doubles.at(1), 2.5);
+    EXPECT_EQ(Scan("0,1234;2,5;", "%lf;%lf;").count, 1);  // stops at the comma
+}
+
+TEST(Number, ShortDecimalsAreReadExactly) {
+    // The short path must give the very double that from_chars gives.
+    for (const char* t : {"0.1", "0.3", "2.675", "123456789012345", "99999.99999", "0.000001",
+                          "7.0000000000001", "1.7976931348623", "-4503599627370.5"}) {
+        double fast = 0;
+        ParseDouble(t, fast);
+        const std::string longer = std::string(t) + "e0";  // takes the general path
+        double general = 0;
+        ParseDouble(longer, general);
+        EXPECT_EQ(fast, general) << t;
+    }
+}
+
+TEST(Number, ScaledIntegersLikePrintfOfTheQuotient) {
+    const long long values[] = {0,
+                                1,
+                                -1,
+                                5,
+                                -5,
+                                9,
+                                10,
+                                -10,
+                                12345,
+                                -12345,
+                                99999,
+                                2147483647,
+                                -2147483647 - 1,
+                                1000000,
+                                -999999,
+                                123456789,
+                                -7};
+    for (const long long v : values) {
+        std::string a, b, c;
+        AppendScaled(a, v, 1, 2);
+        AppendScaled(b, v, 4, 4);
+        AppendScaled(c, v, 2, 2);
+        EXPECT_EQ(a, FormatFixed(static_cast<double>(v) / 10.0, 2)) << v;
+        EXPECT_EQ(b, FormatFixed(static_cast<double>(v) / 10000.0, 4)) << v;
+        EXPECT_EQ(c, FormatFixed(static_cast<double>(v) / 100.0, 2)) << v;
+    }
+}
+
 TEST(Number, IndependentOfTheUsersLocale) {
     // A German locale must not change what is read or written.
     const bool switched = std::setlocale(LC_NUMERIC, "de_DE.UTF-8") != nullptr;
