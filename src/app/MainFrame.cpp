@@ -90,7 +90,8 @@ CMainFrame::CMainFrame(AppContext& context)
 CMainFrame::~CMainFrame() {
     // The windows go with the frame; nothing may answer their signals then.
     m_area->disconnect(this);
-    for (QMdiSubWindow* w : m_area->subWindowList()) {
+    // All windows, also those already taken out of the area's list.
+    for (QMdiSubWindow* w : m_area->findChildren<QMdiSubWindow*>()) {
         w->disconnect(this);
         if (QWidget* view = w->widget()) view->disconnect(this);
     }
@@ -704,7 +705,8 @@ DiagramView* CMainFrame::CreateWindow(std::shared_ptr<OpenDocument> document) {
 DiagramView* CMainFrame::OpenFile(const QString& path) {
     const QString wanted = QFileInfo(path).absoluteFilePath();
     const QString canonical = QFileInfo(path).canonicalFilePath();
-    for (QMdiSubWindow* w : m_area->subWindowList()) {
+    // All windows, also those already taken out of the area's list.
+    for (QMdiSubWindow* w : m_area->findChildren<QMdiSubWindow*>()) {
         auto* view = qobject_cast<DiagramView*>(w->widget());
         if (!view) continue;
         const QFileInfo open(view->Document().path);

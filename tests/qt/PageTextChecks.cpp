@@ -29,8 +29,8 @@ RealFonts::RealFonts() : m_device(1, 1, QImage::Format_RGB32), m_px(kDpi / 2540.
 QFontMetricsF& RealFonts::Metrics(const FontSpec& font) {
     FontSpec key = font;
     key.escapement = key.orientation = 0;
-    for (auto& [spec, metrics] : m_cache)
-        if (spec == key) return metrics;
+    for (auto& [cached, metrics] : m_cache)
+        if (cached == key) return metrics;
     m_cache.emplace_back(key, QFontMetricsF(SurfaceQFont(key, m_px, kDpi), &m_device));
     return m_cache.back().second;
 }
