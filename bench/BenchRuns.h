@@ -15,10 +15,7 @@ namespace bench {
 class Writer {
   public:
     explicit Writer(const std::string& path) : m_file(std::fopen(path.c_str(), "wb")) {
-        if (!m_file) {
-            std::fprintf(stderr, "cannot create %s\n", path.c_str());
-            std::exit(1);
-        }
+        if (!m_file) Fail("cannot create " + path);
         m_buffer.reserve(kFlushAt + 4096);
     }
     ~Writer() { Close(); }
@@ -36,15 +33,21 @@ class Writer {
     void Close() {
         if (!m_file) return;
         Flush();
-        std::fclose(m_file);
+        if (std::fclose(m_file) != 0) Fail("cannot write the generated file");
         m_file = nullptr;
     }
 
   private:
     static constexpr std::size_t kFlushAt = 1 << 20;
     void Flush() {
-        std::fwrite(m_buffer.data(), 1, m_buffer.size(), m_file);
+        if (std::fwrite(m_buffer.data(), 1, m_buffer.size(), m_file) != m_buffer.size())
+            Fail("cannot write the generated file");
         m_buffer.clear();
+    }
+    // A benchmark whose input cannot be written has nothing to measure.
+    [[noreturn]] static void Fail(const std::string& message) {
+        std::fprintf(stderr, "%s\n", message.c_str());
+        std::exit(1);
     }
     std::FILE* m_file;
     std::string m_buffer;

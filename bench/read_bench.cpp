@@ -25,6 +25,7 @@
 #include <string>
 #include <vector>
 
+#include "BenchRuns.h"
 #include "measurement/MessFahrtDaten.h"
 #include "platform/FileSystem.h"
 
@@ -38,115 +39,10 @@ using Clock = std::chrono::steady_clock;
     std::exit(1);
 }
 
-// Writes through a large buffer, so that generating stays cheap and small.
-class Writer {
-  public:
-    explicit Writer(const std::string& path) : m_file(std::fopen(path.c_str(), "wb")) {
-        if (!m_file) Fail("cannot create " + path);
-        m_buffer.reserve(kFlushAt + 4096);
-    }
-    ~Writer() { Close(); }
-    void Put(std::string_view s) {
-        m_buffer.append(s);
-        if (m_buffer.size() >= kFlushAt) Flush();
-    }
-    void PutDoubleLE(double d) {
-        uint64_t bits;
-        std::memcpy(&bits, &d, sizeof bits);
-        for (int i = 0; i < 8; ++i) m_buffer += static_cast<char>((bits >> (8 * i)) & 0xFF);
-    }
-    void Close() {
-        if (!m_file) return;
-        Flush();
-        if (std::fclose(m_file) != 0) Fail("cannot write the generated file");
-        m_file = nullptr;
-    }
-
-  private:
-    static constexpr std::size_t kFlushAt = 1 << 20;
-    void Flush() {
-        if (std::fwrite(m_buffer.data(), 1, m_buffer.size(), m_file) != m_buffer.size())
-            Fail("cannot write the generated file");
-        m_buffer.clear();
-    }
-    std::FILE* m_file;
-    std::string m_buffer;
-};
-
-// Deterministic values in tenths of a millimetre, -2.0 to +3.0 mm with a
-// few bumps; the same for every format, so the files differ only in layout.
-int32_t TenthsMm(int64_t i) {
-    uint64_t x = static_cast<uint64_t>(i) * 0x9E3779B97F4A7C15ull;
-    x ^= x >> 29;
-    const int32_t base = static_cast<int32_t>(x % 51) - 20;
-    return i % 997 == 0 ? base + 60 : base;
-}
-bool HasRemark(int64_t i) { return i % 5000 == 0; }
-
-// Tenths as text with a decimal comma ("-1,5", "12,0").
-std::string TenthsText(int64_t tenths) {
-    char buf[32];
-    const long long a = std::llabs(tenths);
-    std::snprintf(buf, sizeof buf, "%s%lld,%lld", tenths < 0 ? "-" : "", a / 10, a % 10);
-    return buf;
-}
-
-void WritePm01Bs02(const std::string& path, int64_t n) {
-    Writer w(path);
-    w.Put(
-        "PM01BS02\r\n"
-        "Zeitstempel|10.03.2026 08:12\r\n"
-        "Dienststelle|Stra\xDF"
-        "enmeisterei Rottweil\r\n"
-        "Abteilung|Ebenheit\r\n"
-        "Pruefer|K. St\xE4rk\r\n"
-        "Str.-Typ|B\r\n"
-        "Str.-Nr.|14\r\n"
-        "***\r\n");
-    for (int64_t i = 0; i < n; ++i) {
-        w.PutDoubleLE(TenthsMm(i) / 10.0);
-        w.PutDoubleLE(0.0);
-        w.PutDoubleLE(12.35 + static_cast<double>(i) / 10000.0);  // km, every 0.1 m
-        w.PutDoubleLE(3.5);
-        w.PutDoubleLE(0.0);
-        w.Put(HasRemark(i) ? "Riss\r\n" : "\r\n");
-    }
-    w.Put("***\r\n");
-}
-
-void WriteDatumList(const std::string& path, int64_t n) {
-    Writer w(path);
-    w.Put(
-        "Datum: 10.03.2026 Zeit: 08:12:00\r\n"
-        "Pr\xC3\xBC"
-        "fer:;K. St\xE4rk\r\n"
-        "Strasse:;B 14\r\n"
-        "Baumassnahme:;Deckenerneuerung Rottweil\r\n"
-        "Gesamtl\xE4nge:;" +
-        TenthsText(n) +
-        " m\r\n"
-        "Station;H\xF6he;Geschw;x;Breite;Kommentar\r\n");
-    for (int64_t i = 0; i < n; ++i) {
-        const std::string line = TenthsText(i) + ';' + TenthsText(TenthsMm(i)) + ";4," +
-                                 std::to_string(i % 10) + ";0;3,50;" +
-                                 (HasRemark(i) ? "Riss" : "") + "\r\n";
-        w.Put(line);
-    }
-}
-
-void WriteFourField(const std::string& path, int64_t n) {
-    Writer w(path);
-    w.Put(
-        "10.03.2026 08:12:00 Rollstabmessung\r\n"
-        "Stra\xDF"
-        "enmeisterei Rottweil\r\n"
-        "B 14, Fahrstreifen 1\r\n");
-    for (int64_t i = 0; i < n; ++i) {
-        const std::string line = TenthsText(i) + ';' + TenthsText(TenthsMm(i)) + ";0;" +
-                                 (HasRemark(i) ? "Riss" : "") + "\r\n";
-        w.Put(line);
-    }
-}
+using bench::WriteDatumList;
+using bench::WriteFourField;
+using bench::WritePm01Bs02;
+using bench::Writer;
 
 struct Format {
     const char* name;
