@@ -6,9 +6,9 @@
 #include <memory>
 
 #include "platform/Clock.h"
+#include "platform/Einstellungen.h"
 #include "platform/SettingsStore.h"
-#include "text/Einstellungen.h"
-#include "text/TextTable.h"
+#include "platform/TextTable.h"
 
 class QPrinter;
 

@@ -17,7 +17,7 @@
 #include "QtClock.h"
 #include "QtPainterSurface.h"
 #include "Usage.h"
-#include "text/TextTable.h"
+#include "platform/TextTable.h"
 #include "view/NivoraView.h"
 
 namespace nivora::cli {

@@ -23,7 +23,7 @@
 #include <QPointF>
 #include <vector>
 
-#include "view/DrawingSurface.h"
+#include "platform/DrawingSurface.h"
 
 namespace nivora::qt {
 

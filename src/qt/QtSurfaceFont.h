@@ -5,7 +5,7 @@
 #include <QFont>
 #include <QString>
 
-#include "view/DrawingSurface.h"
+#include "platform/DrawingSurface.h"
 
 namespace nivora::qt {
 

@@ -15,8 +15,8 @@
 #include "document/Zi4Verwaltung.h"
 #include "platform/Clock.h"
 #include "platform/MessageSink.h"
+#include "platform/TextTable.h"
 #include "support/TempDir.h"
-#include "text/TextTable.h"
 #include "view/NivoraView.h"
 
 namespace nivora::qt::test {

@@ -4,8 +4,8 @@
 
 #include "QtSettingsStore.h"
 #include "QtText.h"
+#include "platform/Einstellungen.h"
 #include "support/TempDir.h"
-#include "text/Einstellungen.h"
 
 namespace nivora::qt {
 namespace {

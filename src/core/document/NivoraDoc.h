@@ -13,7 +13,7 @@
 #include "document/Vorabanpassungen.h"
 #include "document/Zi4Verwaltung.h"
 #include "measurement/MessFahrtDaten.h"
-#include "text/Einstellungen.h"
+#include "platform/Einstellungen.h"
 
 namespace nivora {
 

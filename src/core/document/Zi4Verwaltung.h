@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "document/Abschnitt.h"
-#include "text/Einstellungen.h"
+#include "platform/Einstellungen.h"
 
 namespace nivora {
 

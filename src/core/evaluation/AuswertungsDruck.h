@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "platform/Clock.h"
-#include "view/DrawingSurface.h"
+#include "platform/DrawingSurface.h"
 
 namespace nivora {
 

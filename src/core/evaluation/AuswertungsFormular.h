@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "view/DrawingSurface.h"
+#include "platform/DrawingSurface.h"
 
 namespace nivora::auswertung {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "view/DrawingSurface.h"
+#include "platform/DrawingSurface.h"
 
 namespace nivora {
 

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "view/DrawingSurface.h"
+#include "platform/DrawingSurface.h"
 
 namespace nivora {
 

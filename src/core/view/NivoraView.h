@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "evaluation/AuswertungsSeiten.h"
-#include "view/DrawingSurface.h"
+#include "platform/DrawingSurface.h"
 #include "view/Paging.h"
 #include "view/StripDrawing.h"
 

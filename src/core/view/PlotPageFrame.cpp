@@ -7,8 +7,8 @@
 #include "document/NivoraDoc.h"
 #include "measurement/KopfdatenLeser.h"
 #include "platform/ProgramInfo.h"
+#include "platform/TextTable.h"
 #include "text/Number.h"
-#include "text/TextTable.h"
 #include "text/TextUtil.h"
 
 namespace nivora {

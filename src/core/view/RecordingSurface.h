@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "view/DrawingSurface.h"
+#include "platform/DrawingSurface.h"
 
 namespace nivora {
 

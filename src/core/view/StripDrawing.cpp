@@ -12,8 +12,8 @@
 
 #include "document/KeyEncodings.h"
 #include "document/NivoraDoc.h"
+#include "platform/TextTable.h"
 #include "text/Number.h"
-#include "text/TextTable.h"
 #include "text/TextUtil.h"
 #include "view/ExceedanceLabels.h"
 #include "view/FooterLine.h"

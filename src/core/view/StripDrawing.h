@@ -5,8 +5,8 @@
 #include <array>
 #include <cstdint>
 
+#include "platform/DrawingSurface.h"
 #include "view/Achse.h"
-#include "view/DrawingSurface.h"
 #include "view/GetMouseDm.h"
 #include "view/StationIndex.h"
 #include "view/TextboxVerwaltung.h"

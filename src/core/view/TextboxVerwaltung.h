@@ -4,7 +4,7 @@
 #include <array>
 #include <cstdint>
 
-#include "view/DrawingSurface.h"
+#include "platform/DrawingSurface.h"
 
 namespace nivora {
 

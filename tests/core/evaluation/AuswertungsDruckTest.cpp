@@ -11,7 +11,7 @@
 #include "evaluation/AuswertungsDruck.h"
 #include "evaluation/AuswertungsSeiten.h"
 #include "evaluation/DocumentEvaluation.h"
-#include "text/TextTable.h"
+#include "platform/TextTable.h"
 #include "view/FooterLine.h"
 #include "view/PlotPageFrame.h"
 #include "view/RecordingSurface.h"

@@ -17,7 +17,7 @@
 #include "core/view/GoldenRecording.h"
 #include "document/NivoraDoc.h"
 #include "platform/Clock.h"
-#include "text/TextTable.h"
+#include "platform/TextTable.h"
 #include "view/NivoraView.h"
 #include "view/RecordingSurface.h"
 

@@ -6,7 +6,7 @@
 
 #include "core/TestSupport.h"
 #include "core/view/TestDocuments.h"
-#include "text/TextTable.h"
+#include "platform/TextTable.h"
 #include "view/PlotPageFrame.h"
 #include "view/RecordingSurface.h"
 

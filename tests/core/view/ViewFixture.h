@@ -6,7 +6,7 @@
 
 #include "document/NivoraDoc.h"
 #include "platform/Clock.h"
-#include "text/TextTable.h"
+#include "platform/TextTable.h"
 #include "view/NivoraView.h"
 #include "view/RecordingSurface.h"
 

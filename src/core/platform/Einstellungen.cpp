@@ -1,4 +1,4 @@
-#include "text/Einstellungen.h"
+#include "platform/Einstellungen.h"
 
 #include "platform/SettingsStore.h"
 

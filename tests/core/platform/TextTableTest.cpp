@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "platform/TextTable.h"
 #include "text/Cp1252.h"
-#include "text/TextTable.h"
 
 namespace nivora {
 namespace {

@@ -4,9 +4,9 @@
 #include <fstream>
 #include <iterator>
 
+#include "platform/Einstellungen.h"
 #include "platform/SettingsStore.h"
 #include "support/TempDir.h"
-#include "text/Einstellungen.h"
 
 namespace nivora {
 namespace {

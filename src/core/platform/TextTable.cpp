@@ -1,4 +1,4 @@
-#include "text/TextTable.h"
+#include "platform/TextTable.h"
 
 #include "platform/FileSystem.h"
 #include "text/Cp1252.h"
