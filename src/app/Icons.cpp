@@ -1,6 +1,5 @@
 #include "Icons.h"
 
-#include <QMenu>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
@@ -8,7 +7,6 @@
 #include <cstdlib>
 
 #include "Commands.h"
-#include "document/Zi4Verwaltung.h"
 
 namespace nivora::app {
 
@@ -58,21 +56,21 @@ void Letter(QPainter& p, const QString& text) {
     p.drawText(QRect(7, 2, 18, 25), Qt::AlignCenter, text);
 }
 
-QIcon Fallback(int command) {
-    switch (command) {
-        case kOpen:
+QIcon Fallback(Glyph glyph) {
+    switch (glyph) {
+        case Glyph::Open:
             return Drawn([](QPainter& p) {
                 p.setPen(QPen(kInk, 2));
                 p.setBrush(QColor(240, 200, 90));
                 p.drawPolygon(QPolygon({{2, 8}, {12, 8}, {15, 11}, {29, 11}, {29, 27}, {2, 27}}));
             });
-        case kPreviewDiagram:
+        case Glyph::Preview:
             return Drawn([](QPainter& p) {
                 Page(p);
                 Lines(p);
                 Glass(p, 13, 11);
             });
-        case kPrintDiagram:
+        case Glyph::Print:
             return Drawn([](QPainter& p) {
                 p.setPen(QPen(kInk, 2));
                 p.setBrush(kPaper);
@@ -82,37 +80,37 @@ QIcon Fallback(int command) {
                 p.setBrush(kPaper);
                 p.drawRect(9, 18, 14, 10);
             });
-        case kPreviewEvaluation:
+        case Glyph::EvaluationPreview:
             return Drawn([](QPainter& p) {
                 Letter(p, QStringLiteral("p²"));
                 Glass(p, 15, 13);
             });
-        case 32780:
+        case Glyph::Comments:
             return Drawn([](QPainter& p) { Letter(p, QStringLiteral("K")); });
-        case 32813:
+        case Glyph::HeaderData:
             return Drawn([](QPainter& p) { Letter(p, QStringLiteral("H")); });
-        case 32807:
+        case Glyph::FreeText:
             return Drawn([](QPainter& p) { Letter(p, QStringLiteral("T")); });
-        case 32799:
+        case Glyph::FreeTexts:
             return Drawn([](QPainter& p) { Letter(p, QStringLiteral("T…")); });
-        case 32808:
+        case Glyph::AreaText:
             return Drawn([](QPainter& p) { Letter(p, QStringLiteral("B")); });
-        case 32809:
+        case Glyph::AreaTexts:
             return Drawn([](QPainter& p) { Letter(p, QStringLiteral("B…")); });
-        case kFileViewer:
+        case Glyph::FileViewer:
             return Drawn([](QPainter& p) {
                 Page(p);
                 p.setPen(QPen(kInk, 1.5));
                 for (int y = 7; y < 25; y += 3) p.drawLine(10, y, 14 + (y * 7) % 9, y);
             });
-        case kZoomStep:
+        case Glyph::Zoom:
             return Drawn([](QPainter& p) { Glass(p, 5, 4); });
-        case kPageBack:
-        case kPageForward:
-            return Drawn([command](QPainter& p) {
+        case Glyph::PageBack:
+        case Glyph::PageForward:
+            return Drawn([glyph](QPainter& p) {
                 p.setPen(Qt::NoPen);
                 p.setBrush(kInk);
-                const bool back = command == kPageBack;
+                const bool back = glyph == Glyph::PageBack;
                 QPolygon arrow({{back ? 4 : 28, 15},
                                 {back ? 16 : 16, 4},
                                 {back ? 16 : 16, 10},
@@ -122,7 +120,7 @@ QIcon Fallback(int command) {
                                 {16, 26}});
                 p.drawPolygon(arrow);
             });
-        case kToggleGrid:
+        case Glyph::Grid:
             return Drawn([](QPainter& p) {
                 p.setPen(Qt::NoPen);
                 p.setBrush(QColor(170, 170, 170));
@@ -130,17 +128,17 @@ QIcon Fallback(int command) {
                 p.setPen(QPen(kAccent, 2));
                 p.drawPolyline(QPolygon({{2, 18}, {9, 12}, {16, 20}, {23, 9}, {30, 14}}));
             });
-        case kToggleStrips:
+        case Glyph::Strips:
             return Drawn([](QPainter& p) {
                 p.setPen(QPen(kInk, 2));
                 p.setBrush(kPaper);
                 for (int y = 3; y < 26; y += 8) p.drawRect(3, y, 26, 6);
             });
-        case kNextExceedance:
-        case kPreviousExceedance:
+        case Glyph::NextExceedance:
+        case Glyph::PreviousExceedance:
             // A limit line with a peak over it and an arrow along the run.
-            return Drawn([command](QPainter& p) {
-                const bool next = command == kNextExceedance;
+            return Drawn([glyph](QPainter& p) {
+                const bool next = glyph == Glyph::NextExceedance;
                 p.setPen(QPen(kAccent, 1.5, Qt::DashLine));
                 p.drawLine(2, 12, 30, 12);
                 p.setPen(QPen(kInk, 2));
@@ -151,7 +149,7 @@ QIcon Fallback(int command) {
                 p.drawPolygon(QPolygon({{tip, 25}, {base, 20}, {base, 30}}));
                 p.fillRect(QRect(std::min(back, base), 23, std::abs(base - back), 4), kAccent);
             });
-        case 32830:
+        case Glyph::ExcludeRange:
             return Drawn([](QPainter& p) {
                 p.setPen(QPen(kInk, 2));
                 p.setBrush(QBrush(kInk, Qt::BDiagPattern));
@@ -162,19 +160,19 @@ QIcon Fallback(int command) {
     }
 }
 
-const char* ThemeName(int command) {
-    switch (command) {
-        case kOpen:
+const char* ThemeName(Glyph glyph) {
+    switch (glyph) {
+        case Glyph::Open:
             return "document-open";
-        case kPreviewDiagram:
+        case Glyph::Preview:
             return "document-print-preview";
-        case kPrintDiagram:
+        case Glyph::Print:
             return "document-print";
-        case kZoomStep:
+        case Glyph::Zoom:
             return "zoom-in";
-        case kPageBack:
+        case Glyph::PageBack:
             return "go-previous";
-        case kPageForward:
+        case Glyph::PageForward:
             return "go-next";
         default:
             return nullptr;
@@ -183,95 +181,9 @@ const char* ThemeName(int command) {
 
 }  // namespace
 
-QIcon CommandIcon(int command) {
-    const char* theme = ThemeName(command);
-    return theme ? QIcon::fromTheme(QString::fromLatin1(theme), Fallback(command))
-                 : Fallback(command);
-}
-
-QMenu* RoadSurfaceMenu(QWidget* parent) {
-    auto* menu = new QMenu(QStringLiteral("Fahrbahnoberfläche"), parent);
-    // In menu order; "|" separates the groups.
-    static const char* const kEntries[] = {"---",
-                                           "AC 5 D L",
-                                           "AC 5 D LOA",
-                                           "AC 5 D LW",
-                                           "AC 8 D L",
-                                           "AC 8 D LW",
-                                           "AC 8 D N",
-                                           "AC 8 D S",
-                                           "AC 11 B N",
-                                           "AC 11 D L",
-                                           "AC 11 D LW",
-                                           "AC 11 D N",
-                                           "AC 11 D S",
-                                           "AC 11 D SP",
-                                           "AC 11 TD LW",
-                                           "AC 16 B N",
-                                           "AC 16 B S",
-                                           "AC 16 B S SG",
-                                           "AC 16 D S",
-                                           "AC 16 TD",
-                                           "AC 16 TD LW",
-                                           "AC 16 TD SP LW",
-                                           "AC 22 B S",
-                                           "AC 22 B S SG",
-                                           "|",
-                                           "Beton",
-                                           "C 30/37",
-                                           "DSK",
-                                           "DSH",
-                                           "DSH-V",
-                                           "DSH-V5",
-                                           "DSH-V8",
-                                           "|",
-                                           "MA 5 N",
-                                           "MA 5 S",
-                                           "MA 8 N",
-                                           "MA 8 S",
-                                           "MA 11 N",
-                                           "MA 11 S",
-                                           "|",
-                                           "PA 8",
-                                           "PA 11",
-                                           "PA 16",
-                                           "PMA 5",
-                                           "PMA 8",
-                                           "|",
-                                           "SMA 5 LA",
-                                           "SMA 5 N",
-                                           "SMA 8 LA",
-                                           "SMA 8 N",
-                                           "SMA 8 S",
-                                           "SMA 11 S",
-                                           "HVA SMA 11 S",
-                                           "SMA 11 LA",
-                                           "SMA 16 BS",
-                                           "SMA 16 DTS",
-                                           "SMA 16 LA",
-                                           "SMA 22 BS",
-                                           "|"};
-    static const char* const kWithoutTableEntry[] = {
-        "AC 5 D LW",    "AC 8 D LW",      "AC 11 D LW", "AC 11 D SP", "AC 11 TD LW",
-        "AC 16 TD LW",  "AC 16 TD SP LW", "DSK",        "DSH",        "DSH-V",
-        "HVA SMA 11 S", "SMA 11 LA",      "SMA 16 LA"};
-    for (const char* name : kEntries) {
-        const std::string n = name;
-        if (n == "|") {
-            menu->addSeparator();
-            continue;
-        }
-        int command = kRoadSurfaceFirst;
-        for (int i = 0; i <= 40; ++i)
-            if (const char* t = CZi4Verwaltung::RoadSurfaceName(i); t && n == t)
-                command = kRoadSurfaceFirst + i;
-        for (int k = 0; k < 13; ++k)
-            if (n == kWithoutTableEntry[k]) command = 1541 + k;
-        QAction* a = menu->addAction(QString::fromLatin1(name));
-        a->setData(command);
-        a->setEnabled(false);
-    }
-    return menu;
+QIcon GlyphIcon(Glyph glyph) {
+    const char* theme = ThemeName(glyph);
+    return theme ? QIcon::fromTheme(QString::fromLatin1(theme), Fallback(glyph)) : Fallback(glyph);
 }
 
 }  // namespace nivora::app

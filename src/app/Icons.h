@@ -3,13 +3,11 @@
 // desktop's icon theme is used where it has an image of the same meaning.
 #include <QIcon>
 
-class QMenu;
-class QWidget;
+#include "Commands.h"
 
 namespace nivora::app {
 
-QIcon CommandIcon(int command);
-// The submenu "Fahrbahnoberfläche": every entry shown, none offered.
-QMenu* RoadSurfaceMenu(QWidget* parent);
+// Null for Glyph::None.
+QIcon GlyphIcon(Glyph glyph);
 
 }  // namespace nivora::app

@@ -4,10 +4,10 @@
 #include <QMainWindow>
 #include <QStringList>
 #include <functional>
-#include <map>
 #include <memory>
 #include <vector>
 
+#include "CommandActions.h"
 #include "DiagramView.h"
 
 class QDialog;
@@ -84,10 +84,7 @@ class CMainFrame final : public QMainWindow {
     QMenu* createPopupMenu() override;
 
   private:
-    QAction* MakeAction(int command, const QString& text, const QString& shortcutText = {});
-    void BuildActions();
-    void BuildNoDocumentMenus();
-    void BuildDocumentMenus();
+    void BuildMenus();
     void BuildToolBar();
     void BuildStatusBar();
     // A text pane of the status bar: preferred width, the width it may shrink
@@ -99,7 +96,8 @@ class CMainFrame final : public QMainWindow {
     void AddRecentFile(const QString& path);
     void UpdateMenuBar();
     void UpdateCaption();
-    void UpdateNavigation();
+    // Enables the commands for the windows now open, and the page pane.
+    void UpdateCommands();
     void GoToStation();
     void OnSubWindowActivated(QMdiSubWindow* window);
     DiagramView* CreateWindow(std::shared_ptr<OpenDocument> document);
@@ -117,7 +115,7 @@ class CMainFrame final : public QMainWindow {
     CNMDateiDlg* m_viewer;
     bool m_viewerFlag = false;
     bool m_documentMenus = false;
-    std::map<int, QAction*> m_actions;
+    CommandActions m_commands;
     QList<QMenu*> m_menus128, m_menus129;
     QMdiSubWindow* m_lastActive = nullptr;
 };

@@ -129,7 +129,7 @@ TEST_F(MainFrameTest, ToolbarOrderAndTooltips) {
                                  "|",
                                  "Vorige Überschreitung (Umschalt+F3)",
                                  "Nächste Überschreitung (F3)"}));
-    EXPECT_FALSE(frame->Action(32780)->isEnabled());
+    EXPECT_FALSE(frame->Action(kEditComments)->isEnabled());
 }
 
 TEST_F(MainFrameTest, ClicksShowTheReadoutAndTheMarkedRange) {
