@@ -34,6 +34,8 @@ class CommandActions {
     };
     // Menus that are children of the owner, in menu-bar order.
     QList<QMenu*> BuildMenus(std::span<const MenuLayout> layout, const Places& places) const;
+    // Adds the items to a menu.
+    void Fill(QMenu& menu, std::span<const MenuItem> items, const Places& places = {}) const;
     void FillToolBar(QToolBar& bar) const;
 
     // What decides which commands can be given.
@@ -45,8 +47,6 @@ class CommandActions {
     void Enable(const Situation& now) const;
 
   private:
-    void Fill(QMenu& menu, std::span<const MenuItem> items, const Places& places) const;
-
     QWidget& m_owner;
     std::map<int, QAction*> m_actions;
 };

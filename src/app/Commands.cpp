@@ -334,6 +334,8 @@ constexpr MenuItem kToolBar[] = {
     kPreviousExceedance, kNextExceedance};
 // clang-format on
 
+constexpr MenuItem kContextMenu[] = {kSections, kEvaluation};
+
 }  // namespace
 
 std::span<const CommandRow> CommandTable() { return kRows; }
@@ -358,5 +360,6 @@ QString Tooltip(int command) {
 std::span<const MenuLayout> NoDocumentMenus() { return kNoDocumentMenus; }
 std::span<const MenuLayout> DocumentMenus() { return kDocumentMenus; }
 std::span<const MenuItem> ToolBarLayout() { return kToolBar; }
+std::span<const MenuItem> ContextMenuLayout() { return kContextMenu; }
 
 }  // namespace nivora::app

@@ -168,5 +168,7 @@ std::span<const MenuLayout> NoDocumentMenus();
 std::span<const MenuLayout> DocumentMenus();
 // The toolbar: commands and separators.
 std::span<const MenuItem> ToolBarLayout();
+// The diagram's context menu, after the excluded area under the mouse.
+std::span<const MenuItem> ContextMenuLayout();
 
 }  // namespace nivora::app

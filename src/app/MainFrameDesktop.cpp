@@ -112,8 +112,7 @@ std::unique_ptr<QMenu> CMainFrame::ContextMenu(DiagramView& view, QPoint at) {
         });
         menu->addSeparator();
     }
-    menu->addAction(Action(kSections));
-    menu->addAction(Action(kEvaluation));
+    m_commands.Fill(*menu, ContextMenuLayout());
     return menu;
 }
 
