@@ -20,6 +20,8 @@ QString Metres(int32_t dm) {
 }
 
 constexpr int kWheelStep = 120;  // one notch of a mouse wheel
+// The exceedance numbers stand below a strip's curve area, within this depth.
+constexpr int32_t kMarkNumbersDepth = 1500;
 
 }  // namespace
 
@@ -120,7 +122,7 @@ void DiagramView::ScrollToStation(int32_t station) {
         if (station < lo || station > hi) continue;
         // The curve area and the exceedance numbers below it.
         const int top = static_cast<int>(-strip.rect.top * px) - 20;
-        const int bottom = static_cast<int>(-(strip.rect.bottom - 1500) * px);
+        const int bottom = static_cast<int>(-(strip.rect.bottom - kMarkNumbersDepth) * px);
         QScrollBar* v = verticalScrollBar();
         const int height = viewport()->height();
         if (top < 0)
@@ -158,7 +160,8 @@ void DiagramView::PaintHighlight(QPainter& painter) {
         const double f = (static_cast<double>(station) - strip.leftStation) /
                          (static_cast<double>(strip.rightStation) - strip.leftStation);
         const double x = (strip.rect.left + f * (strip.rect.right - strip.rect.left)) * px;
-        const double top = -strip.rect.top * px, bottom = -(strip.rect.bottom - 1500) * px;
+        const double top = -strip.rect.top * px,
+                     bottom = -(strip.rect.bottom - kMarkNumbersDepth) * px;
         const double half = std::max(6.0, 250 * px);
         const QRectF band(x - half, top - 4, 2 * half, bottom - top + 8);
         painter.setPen(QPen(QColor(230, 120, 0), 2));

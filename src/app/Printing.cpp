@@ -15,6 +15,7 @@
 #include "QtPainterSurface.h"
 #include "QtText.h"
 #include "document/NivoraDoc.h"
+#include "platform/Units.h"
 
 namespace nivora::app {
 
@@ -28,7 +29,8 @@ void ApplyOrientation(QPrinter& printer, PageOrientation o) {
 // The drawable area of the sheet in 0.01 mm, top 0 and bottom minus its height.
 SurfaceRect PrintRect(const QPrinter& printer) {
     const QRectF mm = printer.pageLayout().paintRect(QPageLayout::Millimeter);
-    return {0, 0, static_cast<int32_t>(mm.width() * 100), -static_cast<int32_t>(mm.height() * 100)};
+    return {0, 0, static_cast<int32_t>(mm.width() * kUnitsPerMm),
+            -static_cast<int32_t>(mm.height() * kUnitsPerMm)};
 }
 
 PrintJobInfo Prepare(CNivoraView& model, QPrinter& printer) {

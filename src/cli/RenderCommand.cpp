@@ -18,6 +18,7 @@
 #include "QtPainterSurface.h"
 #include "Usage.h"
 #include "platform/TextTable.h"
+#include "platform/Units.h"
 #include "view/NivoraView.h"
 
 namespace nivora::cli {
@@ -34,15 +35,18 @@ struct Sheet {
     int32_t width = 0;
     int32_t height = 0;
 };
+constexpr Sheet kA4{210 * kUnitsPerMm, 297 * kUnitsPerMm};
+constexpr Sheet kA3{297 * kUnitsPerMm, 420 * kUnitsPerMm};
+constexpr double kMetresPerInch = 0.0254;
 
 Sheet SheetFor(RenderOptions::Paper paper, PageOrientation orientation) {
-    Sheet s = paper == RenderOptions::Paper::A3 ? Sheet{29700, 42000} : Sheet{21000, 29700};
+    Sheet s = paper == RenderOptions::Paper::A3 ? kA3 : kA4;
     if (orientation == PageOrientation::Landscape) std::swap(s.width, s.height);
     return s;
 }
 
 int Pixels(int32_t hundredthsMm, int dpi) {
-    return static_cast<int>(std::lround(hundredthsMm / 2540.0 * dpi));
+    return static_cast<int>(std::lround(hundredthsMm / kUnitsPerInch * dpi));
 }
 
 QString LocalPath(const std::string& path) { return QFile::decodeName(path.c_str()); }
@@ -116,7 +120,7 @@ class PngOutput final : public PageOutput {
             std::cerr << "nivora-cli render: kein Speicher für ein Bild mit " << m_dpi << " dpi\n";
             return false;
         }
-        const int dotsPerMeter = static_cast<int>(std::lround(m_dpi / 0.0254));
+        const int dotsPerMeter = static_cast<int>(std::lround(m_dpi / kMetresPerInch));
         m_image.setDotsPerMeterX(dotsPerMeter);
         m_image.setDotsPerMeterY(dotsPerMeter);
         m_image.fill(Qt::white);
