@@ -20,6 +20,7 @@
 #include "platform/TextTable.h"
 #include "platform/Units.h"
 #include "view/NivoraView.h"
+#include "view/PrintJob.h"
 
 namespace nivora::cli {
 namespace {
@@ -66,16 +67,24 @@ bool CannotWrite(const std::string& path) {
 
 // Where the pages go. Begin gives a painter on a fresh page, End finishes it;
 // both print the reason and return false when the output cannot be written.
-class PageOutput {
+class PageOutput : public IPageSink {
   public:
-    virtual ~PageOutput() = default;
+    bool Page(int page, const std::function<void(IDrawingSurface&)>& draw) override {
+        if (!Begin(page)) return false;
+        {
+            qt::QtPainterSurface surface(m_painter, Dpi(), Dpi());
+            draw(surface);
+        }
+        return End();
+    }
+    bool Close() override { return Finish(); }
+
+  protected:
     virtual bool Begin(int page) = 0;
     virtual bool End() = 0;
     virtual bool Finish() { return true; }
-    QPainter& Painter() { return m_painter; }
     virtual double Dpi() const = 0;
 
-  protected:
     QPainter m_painter;
 };
 
@@ -238,23 +247,9 @@ int RunRender(const std::vector<std::string>& args) {
     const QString title =
         QFile::decodeName(std::filesystem::path(options.path).filename().string().c_str());
     const std::unique_ptr<PageOutput> out = MakeOutput(options, orientation, title);
-    view.OnBeginPrinting();
-    int written = 0;
-    bool ok = true;
-    for (int page = first; page <= last && ok; ++page) {
-        ok = out->Begin(page);
-        if (!ok) break;
-        {
-            qt::QtPainterSurface surface(out->Painter(), out->Dpi(), out->Dpi());
-            view.OnPrint(surface, job, page);
-        }
-        ok = out->End();
-        if (ok) ++written;
-    }
-    ok = out->Finish() && ok;
-    view.OnEndPrinting();
-    if (!ok) return 1;
-    std::cout << written << "\n";
+    const PrintedPages written = RunPrintJob(view, job, first, last, *out);
+    if (!written.ok) return 1;
+    std::cout << written.count << "\n";
     return 0;
 }
 
