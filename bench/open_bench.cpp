@@ -31,6 +31,7 @@
 #include "DiagramView.h"
 #include "FileViewer.h"
 #include "MainFrame.h"
+#include "QtClock.h"
 
 namespace {
 
@@ -138,7 +139,7 @@ int Measure(int argc, char** argv, const std::string& path, const std::string& s
     QCoreApplication::setOrganizationName(QStringLiteral("Morlant GmbH"));
     QCoreApplication::setApplicationName(QStringLiteral("NivoraOpenBench"));
     nivora::MemorySettingsStore store;
-    nivora::app::SystemClock clock;
+    nivora::qt::QtClock clock;
     QPrinter printer;
     nivora::app::AppContext context;
     context.store = &store;

@@ -2,7 +2,6 @@
 // What the windows of the program share: the text table, the application's
 // settings block and store, today's date, the default printer settings and
 // the main frame's printing flag.
-#include <QDate>
 #include <memory>
 
 #include "platform/Clock.h"
@@ -13,14 +12,6 @@
 class QPrinter;
 
 namespace nivora::app {
-
-class SystemClock final : public IClock {
-  public:
-    CivilDate Today() const override {
-        const QDate d = QDate::currentDate();
-        return {d.year(), d.month(), d.day()};
-    }
-};
 
 struct AppContext {
     CTextTabelle texts;

@@ -48,8 +48,6 @@ QString CFooApp::BareFileHint(const QString& file) {
 
 void CFooApp::SetPrinterLandscape() { m_printer.setPageOrientation(QPageLayout::Landscape); }
 
-void CFooApp::SetPrinterPortrait() { m_printer.setPageOrientation(QPageLayout::Portrait); }
-
 bool CFooApp::InitInstance(const QStringList& arguments, int& exitCode) {
     exitCode = 0;
     QString open, print, printTarget, screenshots;

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "AppContext.h"
+#include "QtClock.h"
 #include "QtSettingsStore.h"
 
 namespace nivora::app {
@@ -24,7 +25,6 @@ class CFooApp final {
     bool InitInstance(const QStringList& arguments, int& exitCode);
 
     void SetPrinterLandscape();
-    void SetPrinterPortrait();
     AppContext& Context() { return m_context; }
     CMainFrame* MainFrame() const { return m_frame.get(); }
 
@@ -37,7 +37,7 @@ class CFooApp final {
     void TakeScreenshots(const QString& folder);
 
     qt::QtSettingsStore m_store;
-    SystemClock m_clock;
+    qt::QtClock m_clock;
     QPrinter m_printer{QPrinter::HighResolution};
     AppContext m_context;
     std::unique_ptr<SingleInstance> m_instance;

@@ -15,6 +15,7 @@
 #include "QtPainterSurface.h"
 #include "QtText.h"
 #include "document/NivoraDoc.h"
+#include "platform/Units.h"
 
 namespace nivora::app {
 
@@ -46,7 +47,7 @@ DiagramView::~DiagramView() {
     if (m_context.store) m_model.SaveSettings(*m_context.store);
 }
 
-double DiagramView::PixelsPerUnit() const { return logicalDpiX() / 2540.0; }
+double DiagramView::PixelsPerUnit() const { return logicalDpiX() / kUnitsPerInch; }
 
 void DiagramView::UpdateScrollSizes() {
     const double px = PixelsPerUnit();

@@ -62,7 +62,6 @@ class DiagramView final : public QAbstractScrollArea {
     std::optional<std::size_t> HighlightedExceedance() const { return m_highlight; }
     OverviewBar* Overview() const { return m_overview; }
     void SetOverviewVisible(bool on);
-    bool OverviewVisible() const { return m_overviewVisible; }
     // "Seite n von m".
     QString PageText();
 
@@ -102,7 +101,6 @@ class DiagramView final : public QAbstractScrollArea {
     CNivoraView m_model;
     bool m_rightCtrlOnly = false;
     OverviewBar* m_overview = nullptr;
-    bool m_overviewVisible = true;
     std::optional<std::size_t> m_highlight;
     int m_wheelZoom = 0, m_wheelTurn = 0;  // wheel angle not yet used
     int m_shownPage = -1, m_shownCount = -1;

@@ -13,7 +13,6 @@ class MessageBoxSink final : public IMessageSink {
     explicit MessageBoxSink(QWidget* owner = nullptr, QString caption = {});
     MessageAnswer Show(const std::string& text, MessageIcon icon,
                        MessageButtons buttons = MessageButtons::Ok) override;
-    void SetOwner(QWidget* owner) { m_owner = owner; }
 
   private:
     QWidget* m_owner;

@@ -15,6 +15,8 @@
 #include "QtPainterSurface.h"
 #include "QtText.h"
 #include "document/NivoraDoc.h"
+#include "platform/Units.h"
+#include "view/PrintJob.h"
 
 namespace nivora::app {
 
@@ -28,8 +30,32 @@ void ApplyOrientation(QPrinter& printer, PageOrientation o) {
 // The drawable area of the sheet in 0.01 mm, top 0 and bottom minus its height.
 SurfaceRect PrintRect(const QPrinter& printer) {
     const QRectF mm = printer.pageLayout().paintRect(QPageLayout::Millimeter);
-    return {0, 0, static_cast<int32_t>(mm.width() * 100), -static_cast<int32_t>(mm.height() * 100)};
+    return {0, 0, static_cast<int32_t>(mm.width() * kUnitsPerMm),
+            -static_cast<int32_t>(mm.height() * kUnitsPerMm)};
 }
+
+// The pages on a printer (or the preview's), one sheet after the other.
+class PrinterPages final : public IPageSink {
+  public:
+    explicit PrinterPages(QPrinter& printer) : m_printer(printer) {}
+    bool Open() override {
+        if (!m_painter.begin(&m_printer)) return false;
+        m_painter.setRenderHint(QPainter::Antialiasing);
+        return true;
+    }
+    bool Page(int, const std::function<void(IDrawingSurface&)>& draw) override {
+        if (m_sheets++ > 0) m_printer.newPage();
+        qt::QtPainterSurface surface(m_painter, m_printer.resolution(), m_printer.resolution());
+        draw(surface);
+        return true;
+    }
+    bool Close() override { return m_painter.end(); }
+
+  private:
+    QPrinter& m_printer;
+    QPainter m_painter;
+    int m_sheets = 0;
+};
 
 PrintJobInfo Prepare(CNivoraView& model, QPrinter& printer) {
     PrintJobInfo job;
@@ -46,26 +72,12 @@ PrintJobInfo Prepare(CNivoraView& model, QPrinter& printer) {
 
 int PrintPages(CNivoraView& model, AppContext& context, QPrinter& printer, PrintJobInfo& job,
                int from, int to) {
-    from = std::max(from, 1);
-    to = std::min(to, job.maxPage);
-    if (from > to) return 0;
     job.printRect = PrintRect(printer);
-    QPainter painter;
-    if (!painter.begin(&printer)) return 0;
-    painter.setRenderHint(QPainter::Antialiasing);
-    model.OnBeginPrinting();
+    PrinterPages pages(printer);
     context.printing = true;
-    int printed = 0;
-    for (int page = from; page <= to; ++page) {
-        if (page > from) printer.newPage();
-        qt::QtPainterSurface surface(painter, printer.resolution(), printer.resolution());
-        model.OnPrint(surface, job, page);
-        ++printed;
-    }
-    painter.end();
-    model.OnEndPrinting();
+    const PrintedPages printed = RunPrintJob(model, job, from, to, pages);
     context.printing = false;
-    return printed;
+    return printed.count;
 }
 
 int PrintAll(CNivoraView& model, AppContext& context, QPrinter& printer) {

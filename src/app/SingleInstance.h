@@ -16,7 +16,6 @@ class SingleInstance final : public QObject {
     // false after a running instance was asked to come to the front and to
     // open fileToOpen (an absolute path, or empty for none).
     bool Acquire(const QString& fileToOpen = {});
-    const QString& Name() const { return m_name; }
 
   signals:
     void ActivationRequested();

@@ -18,7 +18,9 @@
 #include "QtPainterSurface.h"
 #include "Usage.h"
 #include "platform/TextTable.h"
+#include "platform/Units.h"
 #include "view/NivoraView.h"
+#include "view/PrintJob.h"
 
 namespace nivora::cli {
 namespace {
@@ -34,15 +36,18 @@ struct Sheet {
     int32_t width = 0;
     int32_t height = 0;
 };
+constexpr Sheet kA4{210 * kUnitsPerMm, 297 * kUnitsPerMm};
+constexpr Sheet kA3{297 * kUnitsPerMm, 420 * kUnitsPerMm};
+constexpr double kMetresPerInch = 0.0254;
 
 Sheet SheetFor(RenderOptions::Paper paper, PageOrientation orientation) {
-    Sheet s = paper == RenderOptions::Paper::A3 ? Sheet{29700, 42000} : Sheet{21000, 29700};
+    Sheet s = paper == RenderOptions::Paper::A3 ? kA3 : kA4;
     if (orientation == PageOrientation::Landscape) std::swap(s.width, s.height);
     return s;
 }
 
 int Pixels(int32_t hundredthsMm, int dpi) {
-    return static_cast<int>(std::lround(hundredthsMm / 2540.0 * dpi));
+    return static_cast<int>(std::lround(hundredthsMm / kUnitsPerInch * dpi));
 }
 
 QString LocalPath(const std::string& path) { return QFile::decodeName(path.c_str()); }
@@ -62,16 +67,24 @@ bool CannotWrite(const std::string& path) {
 
 // Where the pages go. Begin gives a painter on a fresh page, End finishes it;
 // both print the reason and return false when the output cannot be written.
-class PageOutput {
+class PageOutput : public IPageSink {
   public:
-    virtual ~PageOutput() = default;
+    bool Page(int page, const std::function<void(IDrawingSurface&)>& draw) override {
+        if (!Begin(page)) return false;
+        {
+            qt::QtPainterSurface surface(m_painter, Dpi(), Dpi());
+            draw(surface);
+        }
+        return End();
+    }
+    bool Close() override { return Finish(); }
+
+  protected:
     virtual bool Begin(int page) = 0;
     virtual bool End() = 0;
     virtual bool Finish() { return true; }
-    QPainter& Painter() { return m_painter; }
     virtual double Dpi() const = 0;
 
-  protected:
     QPainter m_painter;
 };
 
@@ -116,7 +129,7 @@ class PngOutput final : public PageOutput {
             std::cerr << "nivora-cli render: kein Speicher für ein Bild mit " << m_dpi << " dpi\n";
             return false;
         }
-        const int dotsPerMeter = static_cast<int>(std::lround(m_dpi / 0.0254));
+        const int dotsPerMeter = static_cast<int>(std::lround(m_dpi / kMetresPerInch));
         m_image.setDotsPerMeterX(dotsPerMeter);
         m_image.setDotsPerMeterY(dotsPerMeter);
         m_image.fill(Qt::white);
@@ -234,23 +247,9 @@ int RunRender(const std::vector<std::string>& args) {
     const QString title =
         QFile::decodeName(std::filesystem::path(options.path).filename().string().c_str());
     const std::unique_ptr<PageOutput> out = MakeOutput(options, orientation, title);
-    view.OnBeginPrinting();
-    int written = 0;
-    bool ok = true;
-    for (int page = first; page <= last && ok; ++page) {
-        ok = out->Begin(page);
-        if (!ok) break;
-        {
-            qt::QtPainterSurface surface(out->Painter(), out->Dpi(), out->Dpi());
-            view.OnPrint(surface, job, page);
-        }
-        ok = out->End();
-        if (ok) ++written;
-    }
-    ok = out->Finish() && ok;
-    view.OnEndPrinting();
-    if (!ok) return 1;
-    std::cout << written << "\n";
+    const PrintedPages written = RunPrintJob(view, job, first, last, *out);
+    if (!written.ok) return 1;
+    std::cout << written.count << "\n";
     return 0;
 }
 

@@ -9,12 +9,12 @@
 
 #include "QtSurfaceFont.h"
 #include "QtText.h"
+#include "platform/Units.h"
 
 namespace nivora::qt {
 
 namespace {
 
-constexpr double kUnitsPerInch = 2540.0;  // 0.01 mm
 // The hatch: line spacing along x and line width, in logical units.
 constexpr double kHatchPitch = 200.0;
 constexpr double kHatchWidth = 20.0;
@@ -22,9 +22,9 @@ constexpr double kMinHatchPitchPx = 4.0;
 
 double DeviceDpi(const QPainter& painter, bool x) {
     const QPaintDevice* d = painter.device();
-    if (!d) return 96.0;
+    if (!d) return kFallbackDpi;
     const int dpi = x ? d->logicalDpiX() : d->logicalDpiY();
-    return dpi > 0 ? dpi : 96.0;
+    return dpi > 0 ? dpi : kFallbackDpi;
 }
 
 }  // namespace
@@ -34,8 +34,8 @@ QtPainterSurface::QtPainterSurface(QPainter& painter)
 
 QtPainterSurface::QtPainterSurface(QPainter& painter, double dpiX, double dpiY)
     : m_painter(painter),
-      m_pxX((dpiX > 0 ? dpiX : 96.0) / kUnitsPerInch),
-      m_pxY((dpiY > 0 ? dpiY : 96.0) / kUnitsPerInch) {
+      m_pxX((dpiX > 0 ? dpiX : kFallbackDpi) / kUnitsPerInch),
+      m_pxY((dpiY > 0 ? dpiY : kFallbackDpi) / kUnitsPerInch) {
     m_painter.save();
     m_painter.setRenderHint(QPainter::Antialiasing, true);
     m_painter.setRenderHint(QPainter::TextAntialiasing, true);

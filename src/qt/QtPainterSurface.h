@@ -58,9 +58,6 @@ class QtPainterSurface final : public IDrawingSurface {
     void SetWindowOrigin(SurfacePoint p) override { m_state.origin = p; }
     void OffsetWindowOrigin(int32_t dx, int32_t dy) override;
 
-    // Device pixels per logical unit.
-    double PixelsPerUnitX() const { return m_pxX; }
-    double PixelsPerUnitY() const { return m_pxY; }
     // A logical point in the painter's coordinates.
     QPointF ToDevice(SurfacePoint p) const;
 

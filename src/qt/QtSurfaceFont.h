@@ -9,6 +9,9 @@
 
 namespace nivora::qt {
 
+// The resolution taken for a device that tells none.
+inline constexpr double kFallbackDpi = 96.0;
+
 // The face a Windows font name is drawn with ("Arial" is "Liberation Sans").
 QString SurfaceFontFamily(const std::string& face);
 

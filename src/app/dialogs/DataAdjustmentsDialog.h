@@ -56,7 +56,6 @@ class DataAdjustmentsDialog : public QDialog {
 class FirstLoadDialog final : public IFirstLoadDialog {
   public:
     explicit FirstLoadDialog(QWidget* parent = nullptr) : m_parent(parent) {}
-    void SetParent(QWidget* parent) { m_parent = parent; }
     FirstLoadAnswer Ask(int32_t rangeStart, int32_t rangeEnd) override;
 
   private:

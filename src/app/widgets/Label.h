@@ -43,7 +43,6 @@ class CLabel : public QLabel {
     }
     bool Underline() const { return font().underline(); }
     LinkKind Link() const { return m_link; }
-    Placement TextPlacement() const { return m_placement; }
     // What a click opens: the text as a web address, or "mailto:" and the text.
     QUrl LinkTarget() const;
 

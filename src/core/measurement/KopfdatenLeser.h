@@ -16,7 +16,6 @@ class CKopfdatenLeser {
     };
     Entry Next();
     bool IsLabelled() const { return m_labelled; }
-    int Counter() const { return m_counter; }
 
   private:
     std::string m_text;

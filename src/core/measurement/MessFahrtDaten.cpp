@@ -161,9 +161,6 @@ int32_t CMessFahrtDaten::GetStation(int i) const {
 int32_t CMessFahrtDaten::GetValue(int i) const {
     return (i < 0 || i >= WorkingCount()) ? 0 : m_working[static_cast<std::size_t>(i)].value;
 }
-int32_t CMessFahrtDaten::GetWidth(int i) const {
-    return (i < 0 || i >= WorkingCount()) ? 0 : m_working[static_cast<std::size_t>(i)].width;
-}
 std::string CMessFahrtDaten::GetComment(int i) const {
     return (i < 0 || i >= WorkingCount()) ? std::string()
                                           : m_working[static_cast<std::size_t>(i)].comment.str();

@@ -65,7 +65,6 @@ class CMessFahrtDaten {
     MESSUNG GetSample(int i) const;
     int32_t GetStation(int i) const;
     int32_t GetValue(int i) const;
-    int32_t GetWidth(int i) const;
     std::string GetComment(int i) const;
     bool IsMarked(int i) const;
     // Working station, comment and file station of working sample i.

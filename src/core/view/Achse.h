@@ -13,11 +13,6 @@ class CAchse {
     int32_t Map(double v) const;
     double Inverse(double a) const;
 
-    double Length() const { return m_length; }
-    double Min() const { return m_min; }
-    double Max() const { return m_max; }
-    int GetMode() const { return m_mode; }
-
   private:
     double m_length = 0.0;
     double m_min = 0.0;

@@ -5,12 +5,13 @@
 #include <optional>
 
 #include "platform/DrawingSurface.h"
+#include "view/PageGeometry.h"
 
 namespace nivora {
 
 class CGetMouseDm {
   public:
-    static constexpr int kMaxStrips = 3;
+    static constexpr int kMaxStrips = geometry::kMaxStripsPerPage;
 
     struct Entry {
         SurfaceRect rect;  // relative to a zero window origin

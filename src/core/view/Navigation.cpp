@@ -15,6 +15,16 @@ long long PageLength(const Paging& paging) {
            std::max<long long>(paging.stripLength, 1);
 }
 
+// A typed station: "Station 1,2345 km", "1234,5 m". Metres carry decimetres
+// in their first decimal, kilometres in their fourth.
+constexpr std::string_view kStationWord = "station";
+constexpr std::string_view kKilometres = "km";
+constexpr std::string_view kMetres = "m";
+constexpr int kMetreDecimals = 1;
+constexpr int kKilometreDecimals = 4;
+// Far beyond any station, and far from overflowing while digits are added.
+constexpr long long kDecimetreCap = LLONG_MAX / 100;
+
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
 std::string_view Trim(std::string_view s) {
@@ -60,13 +70,13 @@ PageSpan SpanOfPage(const Paging& paging, bool ascending, int page) {
 std::optional<int32_t> ParseStationText(std::string_view text) {
     std::string_view s = Trim(text);
     if (!s.empty() && s.front() == '[' && s.back() == ']') s = Trim(s.substr(1, s.size() - 2));
-    if (StartsWithNoCase(s, "station")) s = Trim(s.substr(7));
-    int fractionDigits = 1;  // metres: tenths are decimetres
-    if (EndsWithNoCase(s, "km")) {
-        fractionDigits = 4;
-        s = Trim(s.substr(0, s.size() - 2));
-    } else if (EndsWithNoCase(s, "m")) {
-        s = Trim(s.substr(0, s.size() - 1));
+    if (StartsWithNoCase(s, kStationWord)) s = Trim(s.substr(kStationWord.size()));
+    int fractionDigits = kMetreDecimals;
+    if (EndsWithNoCase(s, kKilometres)) {
+        fractionDigits = kKilometreDecimals;
+        s = Trim(s.substr(0, s.size() - kKilometres.size()));
+    } else if (EndsWithNoCase(s, kMetres)) {
+        s = Trim(s.substr(0, s.size() - kMetres.size()));
     }
     bool negative = false;
     if (!s.empty() && (s.front() == '-' || s.front() == '+')) {
@@ -92,11 +102,11 @@ std::optional<int32_t> ParseStationText(std::string_view text) {
             continue;
         }
         if (separator) ++afterSeparator;
-        dm = std::min<long long>(dm * 10 + d, LLONG_MAX / 100);
+        dm = std::min<long long>(dm * 10 + d, kDecimetreCap);
     }
     if (digits == 0) return std::nullopt;
     for (int i = separator ? afterSeparator : 0; i < fractionDigits; ++i)
-        dm = std::min<long long>(dm * 10, LLONG_MAX / 100);
+        dm = std::min<long long>(dm * 10, kDecimetreCap);
     if (roundDigit >= 5) ++dm;
     return text::ClampToInt(negative ? -dm : dm);
 }

@@ -9,26 +9,30 @@
 #include "platform/Clock.h"
 #include "platform/SettingsStore.h"
 #include "text/Number.h"
+#include "view/PageGeometry.h"
 #include "view/PlotPageFrame.h"
 
 namespace nivora {
 
 namespace {
+using namespace geometry;
+
 constexpr const char* kSettingsSection = "Sonstiges";
 constexpr const char* kStripsEntry = "DiagrammeProSeite";
+constexpr int kDefaultStripsPerPage = 3;
 
 int32_t Scaled(int32_t n, double z) { return text::TruncToInt(n * z); }
 }  // namespace
 
 CNivoraView::CNivoraView(CNivoraDoc& doc, const CTextTabelle& texts, const IClock& clock)
     : m_doc(doc), m_texts(texts), m_clock(clock) {
-    ApplyZoom(4);
+    ApplyZoom(kInitialZoomLevel);
 }
 
 void CNivoraView::OnInitialUpdate(const ISettingsStore* store) {
     ApplyZoom(m_zoomLevel);
-    int n = 3;
-    if (store) n = store->ReadInt(kSettingsSection, kStripsEntry).value_or(3);
+    int n = kDefaultStripsPerPage;
+    if (store) n = store->ReadInt(kSettingsSection, kStripsEntry).value_or(kDefaultStripsPerPage);
     SetStripsPerPage(n);
 }
 
@@ -37,7 +41,7 @@ void CNivoraView::SaveSettings(ISettingsStore& store) const {
 }
 
 void CNivoraView::SetStripsPerPage(int n) {
-    m_paging.stripsPerPage = (n == 2 || n == 3) ? n : 3;
+    m_paging.stripsPerPage = (n == 2 || n == 3) ? n : kDefaultStripsPerPage;
     if (m_paging.pageCount > 0) {
         m_paging.pageCount = PageCountFor(m_paging.stripCount, m_paging.stripsPerPage);
         NumberExceedancePages();
@@ -60,7 +64,7 @@ void CNivoraView::NumberExceedancePages() {
 void CNivoraView::ApplyZoom(int level) {
     m_zoomLevel = level;
     m_zoom = nivora::ZoomFactor(level);
-    m_scrollTotal = {Scaled(35000, m_zoom), Scaled(18000, m_zoom)};
+    m_scrollTotal = {Scaled(kScrollWidth, m_zoom), Scaled(kScrollHeight, m_zoom)};
 }
 
 void CNivoraView::PageBack() {
@@ -92,7 +96,7 @@ void CNivoraView::OnDraw(IDrawingSurface& dc) {
     std::snprintf(buffer, sizeof buffer, "   Seite %d von %d", m_currentPage, m_paging.pageCount);
     m_title = m_doc.FilePath() + buffer;
     const SurfacePoint saved = dc.GetWindowOrigin();
-    dc.SetWindowOrigin({saved.x, saved.y + 500});
+    dc.SetWindowOrigin({saved.x, saved.y + kScreenPageTop});
     DrawPage(dc, m_currentPage, {0, 0});
     dc.SetWindowOrigin(saved);
 }
@@ -107,17 +111,17 @@ void CNivoraView::DrawPage(IDrawingSurface& dc, int page, SurfacePoint origin) {
         static_cast<long long>(page - 1) * spp * length * dir + m_paging.firstPageStart;
     const int rest = m_paging.stripCount % spp;
     const bool notLast = page < m_paging.pageCount;
-    const bool drawn[3] = {true, notLast || rest == 2 || rest == 0,
-                           spp == 3 && (notLast || rest == 0)};
-    const int32_t curveHeight = Scaled(3200, m_zoom);
+    const bool drawn[kMaxStripsPerPage] = {true, notLast || rest == 2 || rest == 0,
+                                           spp == 3 && (notLast || rest == 0)};
+    const int32_t curveHeight = Scaled(kCurveHeight, m_zoom);
     const StripInput in{m_doc, m_texts, m_zoom, m_zoomLevel, m_paging.scale, m_printing, m_grid2m};
     for (int k = 0; k < spp; ++k) {
         if (!drawn[k]) continue;
         SurfacePoint stripOrigin = origin;
         if (spp == 3) {
-            stripOrigin.y -= k * (Scaled(3200, m_zoom) + Scaled(1400, m_zoom));
+            stripOrigin.y -= k * (curveHeight + Scaled(kStripGap, m_zoom));
         } else {
-            stripOrigin.y -= Scaled(2400, m_zoom) + k * Scaled(6800, m_zoom);
+            stripOrigin.y -= Scaled(kTwoStripsTop, m_zoom) + k * Scaled(kTwoStripsPitch, m_zoom);
         }
         const long long start = pageStart + k * length * dir;
         DrawStrip(dc, in, m_strip, stripOrigin, text::ClampToInt(start),
@@ -131,8 +135,8 @@ void CNivoraView::SetEvaluationMode(bool on) {
 }
 
 void CNivoraView::OnPreparePrinting(PrintJobInfo& job) {
-    m_zoomLevel = 5;
-    m_zoom = nivora::ZoomFactor(5);
+    m_zoomLevel = kPrintZoomLevel;
+    m_zoom = nivora::ZoomFactor(kPrintZoomLevel);
     if (m_evaluationMode) {
         BuildEvaluation(m_doc, m_evaluation);
         job.maxPage = m_evaluation.GetPageCount();
@@ -158,8 +162,8 @@ void CNivoraView::OnPrint(IDrawingSurface& dc, const PrintJobInfo& job, int page
     // 270 mm of diagram always fit to the right of the origin.
     const long long x0 =
         std::min<long long>(static_cast<long long>(r.left) + m_doc.State().Settings().linkerRand,
-                            static_cast<long long>(r.right) - 27000);
-    DrawPage(dc, page, {text::ClampToInt(x0), -4000});
+                            static_cast<long long>(r.right) - kPrintDiagramWidth);
+    DrawPage(dc, page, {text::ClampToInt(x0), -kPrintPageTop});
 }
 
 void CNivoraView::OnEndPrinting() { m_printing = false; }

@@ -33,6 +33,9 @@ class CNivoraView {
   public:
     static constexpr int kMinZoomLevel = -2;
     static constexpr int kMaxZoomLevel = 5;
+    static constexpr int kInitialZoomLevel = 4;
+    // Factor 1.0: printed pages have their paper size.
+    static constexpr int kPrintZoomLevel = 5;
 
     CNivoraView(CNivoraDoc& doc, const CTextTabelle& texts, const IClock& clock);
 
@@ -42,7 +45,7 @@ class CNivoraView {
     void SaveSettings(ISettingsStore& store) const;
 
     // Screen drawing: strip length, pages, title, then the current page with
-    // its origin 500 below the top of the scrollable area.
+    // its origin kScreenPageTop below the top of the scrollable area.
     void OnDraw(IDrawingSurface& dc);
     // One page with its strips at the given page origin.
     void DrawPage(IDrawingSurface& dc, int page, SurfacePoint origin);
@@ -110,15 +113,16 @@ class CNivoraView {
     const CTextTabelle& m_texts;
     const IClock& m_clock;
     bool m_evaluationMode = false;
-    int m_zoomLevel = 4;
-    double m_zoom = 1.2;
+    // Zoom and scroll sizes are set by ApplyZoom from the constructor on.
+    int m_zoomLevel = kInitialZoomLevel;
+    double m_zoom = 1.0;
     Paging m_paging;
     int m_currentPage = 1;
     bool m_grid2m = false;
     bool m_printing = false;
     PageOrientation m_orientation = PageOrientation::Landscape;
     std::string m_title;
-    SurfaceSize m_scrollTotal{42000, 21600};
+    SurfaceSize m_scrollTotal;
     StripState m_strip;
     std::vector<int> m_exceedancePages;
     CAuswertungsSeiten m_evaluation;

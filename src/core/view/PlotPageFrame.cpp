@@ -8,6 +8,7 @@
 #include "measurement/KopfdatenLeser.h"
 #include "platform/ProgramInfo.h"
 #include "platform/TextTable.h"
+#include "platform/Units.h"
 #include "text/Number.h"
 #include "text/TextUtil.h"
 
@@ -15,10 +16,57 @@ namespace nivora {
 namespace {
 
 constexpr const char* kEllipsis = "...";
-constexpr int32_t kEnclosureHeight = 400;
 
-FontSpec FrameFont(const char* face, int32_t height, bool italic = false, int angle = 1) {
-    return FontSpec{face, height, 400, italic, angle, angle};
+// The header box at the top right holds the headline; the notice block fills
+// the band left of it.
+constexpr int32_t kHeaderBoxWidth = 14000;
+constexpr int32_t kHeaderBoxTop = 1600;  // below the top of the page
+constexpr int32_t kHeaderBoxBottom = 3600;
+// Below the box top: the first headline line, the line step at least, and
+// what a line keeps free of the box's edges.
+constexpr int32_t kHeadlineLinesTop = 700;
+constexpr int32_t kHeadlineLineStep = 400;
+constexpr int32_t kHeadlineMargin = 400;
+
+// The notice lines, right of the block's left edge and below its top.
+constexpr int32_t kNoticeIndent = 1500;
+constexpr int32_t kNoticeBelowTop[5] = {0, 500, 1100, 1480, 1860};
+
+// The header data block: x0 right of the page's left edge (wide variants A
+// and B, narrow C and D), y0 above its bottom, one row under the other.
+constexpr int32_t kWideX0 = 5000;
+constexpr int32_t kNarrowX0 = 400;
+constexpr int32_t kHeaderDataY0 = 2200;
+constexpr int32_t kRowPitch = 370;
+
+// The upright enclosure label ends kEnclosureRight left of the page's right
+// edge and kEnclosureBottom above its bottom.
+constexpr int32_t kEnclosureHeight = 400;
+constexpr int32_t kEnclosureRight = 500;
+constexpr int32_t kEnclosureBottom = 2800;
+// What the header data keep free before the label.
+constexpr int32_t kEnclosureGap = 200;
+
+// Font heights.
+constexpr int32_t kHeadlineFont = 520, kHeadlineLinesFont = 420;
+constexpr int32_t kTextFont = 350, kMakerFont = 450;
+
+// The frame's fonts lean by a tenth of a degree.
+constexpr int kFrameEscapement = 1;
+
+FontSpec FrameFont(const char* face, int32_t height, bool italic = false,
+                   int angle = kFrameEscapement) {
+    return FontSpec{face, height, FontSpec{}.weight, italic, angle, angle};
+}
+
+SurfaceRect HeaderBox(const SurfaceRect& page) {
+    return {page.right - kHeaderBoxWidth, page.top - kHeaderBoxTop, page.right,
+            page.top - kHeaderBoxBottom};
+}
+
+SurfaceRect NoticeZone(const SurfaceRect& page) {
+    return {page.left, page.top - kHeaderBoxTop, page.right - kHeaderBoxWidth,
+            page.top - kHeaderBoxBottom};
 }
 
 int32_t Width(IDrawingSurface& dc, std::string_view text) { return dc.MeasureText(text).cx; }
@@ -60,7 +108,7 @@ std::vector<std::string> WrapRows(IDrawingSurface& dc, std::string_view text, in
     return out;
 }
 
-// The header data block: labels and values in their fonts, row k at y0 - 370 k.
+// The header data block: labels and values in their fonts, row k at y0 - kRowPitch k.
 class HeaderBlock {
   public:
     // Texts of the last column, paths and wrapped rows included, end at rightEdge.
@@ -103,13 +151,13 @@ class HeaderBlock {
     void Write(const FontSpec& font, int32_t dx, int row, std::string_view text) {
         if (text.empty()) return;
         Select(font);
-        m_dc.TextOut({m_x0 + dx, m_y0 - 370 * row}, text);
+        m_dc.TextOut({m_x0 + dx, m_y0 - kRowPitch * row}, text);
     }
 
     IDrawingSurface& m_dc;
     int32_t m_x0, m_y0, m_rightEdge;
-    const FontSpec m_labelFont = FrameFont("Arial", 350);
-    const FontSpec m_valueFont = FrameFont("Courier New", 350, true);
+    const FontSpec m_labelFont = FrameFont("Arial", kTextFont);
+    const FontSpec m_valueFont = FrameFont("Courier New", kTextFont, true);
     const FontSpec* m_selected = nullptr;
 };
 
@@ -143,9 +191,16 @@ struct HeaderInputs {
     bool plural() const { return limits.sectionCount >= 2; }
 };
 
-// Variant A's first columns stand at left + 400 and left + 2800, so that its
-// long values (office, department) have room before the road type column.
-constexpr int32_t kAFirstLabel = 400 - 5000, kAFirstValue = 2800 - 5000;
+// The columns of the variants, right of x0: label columns, each followed
+// by its value column. Variant A's first columns stand at left + 400 and
+// left + 2800, so that its long values (office, department) have room before
+// the road type column.
+constexpr int32_t kAFirstLabel = kNarrowX0 - kWideX0, kAFirstValue = 2800 - kWideX0;
+constexpr int32_t kBFirstLabel = 0, kBFirstValue = 2400;
+constexpr int32_t kABLabel2 = 6200, kABValue2 = 8800, kABLabel3 = 12600, kABValue3 = 15600;
+constexpr int32_t kCLabel1 = 0, kCValue1 = 2600, kCLabel2 = 10600, kCValue2 = 13200;
+constexpr int32_t kCLabel3 = 17400, kCValue3 = 20400;
+constexpr int32_t kDLabel1 = 4000, kDValue1 = 7400, kDLabel2 = 12900, kDValue2 = 16500;
 
 void DrawVariantA(HeaderBlock& b, const HeaderInputs& in) {
     const KopfFelder& f = in.doc.Run().fields;
@@ -156,48 +211,48 @@ void DrawVariantA(HeaderBlock& b, const HeaderInputs& in) {
     b.Label(kAFirstLabel, 4,
             "Pr\xFC"
             "fer :");
-    b.Value(kAFirstValue, 0, f.number, 6200);
-    b.Value(kAFirstValue, 1, f.date, 6200);
-    b.Value(kAFirstValue, 2, f.office, 6200);
-    b.Value(kAFirstValue, 3, f.department, 6200);
-    b.Value(kAFirstValue, 4, f.inspector, 6200);
-    b.Label(6200, 0, "Str.-Typ :");
-    b.Label(6200, 1, "Str.-Nr. :");
-    b.Label(6200, 2, in.plural() ? "Grenzwerte :" : "Grenzwert :");
-    b.Label(6200, 3,
+    b.Value(kAFirstValue, 0, f.number, kABLabel2);
+    b.Value(kAFirstValue, 1, f.date, kABLabel2);
+    b.Value(kAFirstValue, 2, f.office, kABLabel2);
+    b.Value(kAFirstValue, 3, f.department, kABLabel2);
+    b.Value(kAFirstValue, 4, f.inspector, kABLabel2);
+    b.Label(kABLabel2, 0, "Str.-Typ :");
+    b.Label(kABLabel2, 1, "Str.-Nr. :");
+    b.Label(kABLabel2, 2, in.plural() ? "Grenzwerte :" : "Grenzwert :");
+    b.Label(kABLabel2, 3,
             "Ma\xDF"
             "stab H\xF6he :");
-    b.Label(6200, 4,
+    b.Label(kABLabel2, 4,
             "Ma\xDF"
             "stab L\xE4nge :");
-    b.Value(8800, 0, f.roadType, 12600);
-    b.Value(8800, 1, f.roadNumber, 12600);
-    b.Value(8800, 2, in.limits.text, 12600);
-    b.Value(8800, 3, "1:1", 12600);
-    b.Value(8800, 4, in.scale, 12600);
-    b.Label(12600, 0, "Bearbeitungsstand :");
-    b.Label(12600, 1, "Dateien :");
-    b.Value(15600, 0, in.date);
-    b.Path(15600, 1, in.path);
-    b.Path(15600, 2, in.path + ".zi4");
+    b.Value(kABValue2, 0, f.roadType, kABLabel3);
+    b.Value(kABValue2, 1, f.roadNumber, kABLabel3);
+    b.Value(kABValue2, 2, in.limits.text, kABLabel3);
+    b.Value(kABValue2, 3, "1:1", kABLabel3);
+    b.Value(kABValue2, 4, in.scale, kABLabel3);
+    b.Label(kABLabel3, 0, "Bearbeitungsstand :");
+    b.Label(kABLabel3, 1, "Dateien :");
+    b.Value(kABValue3, 0, in.date);
+    b.Path(kABValue3, 1, in.path);
+    b.Path(kABValue3, 2, in.path + ".zi4");
 }
 
 void DrawVariantB(HeaderBlock& b, const HeaderInputs& in) {
-    b.Label(0, 0, "Kopfdaten:");
-    b.WrappedValue(2400, 0, 3, in.doc.Run().headerText);
-    b.Label(0, 3, in.plural() ? "Grenzwerte:" : "Grenzwert:");
-    b.Value(2400, 3, in.limits.text, 6200);
-    b.Label(6200, 3,
+    b.Label(kBFirstLabel, 0, "Kopfdaten:");
+    b.WrappedValue(kBFirstValue, 0, 3, in.doc.Run().headerText);
+    b.Label(kBFirstLabel, 3, in.plural() ? "Grenzwerte:" : "Grenzwert:");
+    b.Value(kBFirstValue, 3, in.limits.text, kABLabel2);
+    b.Label(kABLabel2, 3,
             "Ma\xDF"
             "stab H\xF6he:");
-    b.Label(6200, 4,
+    b.Label(kABLabel2, 4,
             "Ma\xDF"
             "stab L\xE4nge:");
-    b.Value(8800, 3, "1:1", 12600);
-    b.Value(8800, 4, in.scale, 12600);
-    b.Label(12600, 3, "Dateien:");
-    b.Path(15600, 3, in.path);
-    b.Path(15600, 4, in.path + ".zi4");
+    b.Value(kABValue2, 3, "1:1", kABLabel3);
+    b.Value(kABValue2, 4, in.scale, kABLabel3);
+    b.Label(kABLabel3, 3, "Dateien:");
+    b.Path(kABValue3, 3, in.path);
+    b.Path(kABValue3, 4, in.path + ".zi4");
 }
 
 void DrawVariantC(HeaderBlock& b, const HeaderInputs& in) {
@@ -208,62 +263,63 @@ void DrawVariantC(HeaderBlock& b, const HeaderInputs& in) {
     for (int i = 0; i < 6; ++i) {
         const auto entry = reader.Next();
         const int row = i < 4 ? i : i - 4;
-        const int32_t labelX = i < 4 ? 0 : 10600;
-        b.Label(labelX, row,
+        const bool firstColumn = i < 4;
+        b.Label(firstColumn ? kCLabel1 : kCLabel2, row,
                 reader.IsLabelled() ? entry.label : in.texts.GetText(kLabelKeys[i], true));
-        b.Value(labelX + 2600, row, entry.value, i < 4 ? 10600 : 17400);
+        b.Value(firstColumn ? kCValue1 : kCValue2, row, entry.value,
+                firstColumn ? kCLabel2 : kCLabel3);
     }
     const auto& t = in.texts;
-    b.Label(10600, 2,
+    b.Label(kCLabel2, 2,
             t.GetText(in.plural() ? "PLOTPAGE_REQUIREMENTS" : "PLOTPAGE_REQUIREMENT", true));
-    b.Label(10600, 3, t.GetText("PLOTPAGE_SCALE_LEVEL", true));
-    b.Label(10600, 4, t.GetText("PLOTPAGE_SCALE_LENGTH", true));
-    b.Value(13200, 2, in.limits.text, 17400);
-    b.Value(13200, 3, "1:1", 17400);
-    b.Value(13200, 4, in.scale, 17400);
-    b.Label(17400, 0, t.GetText("PLOTPAGE_DOCUMENTATION", true));
-    b.Label(17400, 1, t.GetText("PLOTPAGE_FILES", true));
-    b.Value(20400, 0, in.date);
-    b.Path(20400, 1, in.path);
-    b.Path(20400, 2, in.path + ".zi4");
+    b.Label(kCLabel2, 3, t.GetText("PLOTPAGE_SCALE_LEVEL", true));
+    b.Label(kCLabel2, 4, t.GetText("PLOTPAGE_SCALE_LENGTH", true));
+    b.Value(kCValue2, 2, in.limits.text, kCLabel3);
+    b.Value(kCValue2, 3, "1:1", kCLabel3);
+    b.Value(kCValue2, 4, in.scale, kCLabel3);
+    b.Label(kCLabel3, 0, t.GetText("PLOTPAGE_DOCUMENTATION", true));
+    b.Label(kCLabel3, 1, t.GetText("PLOTPAGE_FILES", true));
+    b.Value(kCValue3, 0, in.date);
+    b.Path(kCValue3, 1, in.path);
+    b.Path(kCValue3, 2, in.path + ".zi4");
 }
 
 void DrawVariantD(HeaderBlock& b, const HeaderInputs& in) {
     const auto& t = in.texts;
-    b.Label(4000, 0,
+    b.Label(kDLabel1, 0,
             t.GetText(in.plural() ? "PLOTPAGE_REQUIREMENTS" : "PLOTPAGE_REQUIREMENT", true));
-    b.Label(4000, 1, t.GetText("PLOTPAGE_SCALE_LEVEL", true));
-    b.Label(4000, 2, t.GetText("PLOTPAGE_SCALE_LENGTH", true));
-    b.Value(7400, 0, in.limits.text, 12900);
-    b.Value(7400, 1, "1:1", 12900);
-    b.Value(7400, 2, in.scale, 12900);
-    b.Label(12900, 0, t.GetText("PLOTPAGE_DOCUMENTATION", true));
-    b.Label(12900, 1, t.GetText("PLOTPAGE_FILES", true));
-    b.Value(16500, 0, in.date);
-    b.Path(16500, 1, in.path);
-    b.Path(16500, 2, in.path + ".zi4");
+    b.Label(kDLabel1, 1, t.GetText("PLOTPAGE_SCALE_LEVEL", true));
+    b.Label(kDLabel1, 2, t.GetText("PLOTPAGE_SCALE_LENGTH", true));
+    b.Value(kDValue1, 0, in.limits.text, kDLabel2);
+    b.Value(kDValue1, 1, "1:1", kDLabel2);
+    b.Value(kDValue1, 2, in.scale, kDLabel2);
+    b.Label(kDLabel2, 0, t.GetText("PLOTPAGE_DOCUMENTATION", true));
+    b.Label(kDLabel2, 1, t.GetText("PLOTPAGE_FILES", true));
+    b.Value(kDValue2, 0, in.date);
+    b.Path(kDValue2, 1, in.path);
+    b.Path(kDValue2, 2, in.path + ".zi4");
 }
 
 void DrawHeadline(IDrawingSurface& dc, const SurfaceRect& page, const CNivoraDoc& doc,
                   const CTextTabelle& texts) {
-    const SurfaceRect box{page.right - 14000, page.top - 1600, page.right, page.top - 3600};
+    const SurfaceRect box = HeaderBox(page);
     const int32_t x = box.left + (box.right - box.left) / 2;
     dc.SaveState();
     dc.SetBackgroundMode(BackgroundMode::Transparent);
     dc.SetTextAlign(HAlign::Centre, VAlign::Top);
-    dc.SelectFont(FrameFont("Arial", 520));
+    dc.SelectFont(FrameFont("Arial", kHeadlineFont));
     dc.TextOut({x, box.top}, texts.GetText("PLOTPAGE_HEADLINE"));
-    dc.SelectFont(FrameFont("Arial", 420));
+    dc.SelectFont(FrameFont("Arial", kHeadlineLinesFont));
     static const char* const kKeys[3] = {"UBERSCHRIFT_ZEILE_1", "UBERSCHRIFT_ZEILE_2",
                                          "UBERSCHRIFT_ZEILE_3"};
     // Lines 400 apart would touch in a 420 font: each starts below the one
     // above, and a line wider than the box is cut with "..." to fit it.
-    const int32_t step = std::max<int32_t>(400, dc.MeasureText("0").cy);
+    const int32_t step = std::max<int32_t>(kHeadlineLineStep, dc.MeasureText("0").cy);
     for (int i = 0; i < 3; ++i) {
         const std::string line = doc.State().GetValue(kKeys[i], "");
         if (!line.empty())
-            dc.TextOut({x, box.top - 700 - i * step},
-                       FitTextEnd(dc, line, box.right - box.left - 400));
+            dc.TextOut({x, box.top - kHeadlineLinesTop - i * step},
+                       FitTextEnd(dc, line, box.right - box.left - kHeadlineMargin));
     }
     dc.RestoreState();
 }
@@ -273,8 +329,8 @@ void DrawHeaderData(IDrawingSurface& dc, const SurfaceRect& page, const CNivoraD
     const Variant variant = VariantOf(doc.Run().formatCode);
     if (variant == Variant::None) return;
     const bool wide = variant == Variant::A || variant == Variant::B;
-    const int32_t x0 = page.left + (wide ? 5000 : 400);
-    const int32_t y0 = page.bottom + 2200;
+    const int32_t x0 = page.left + (wide ? kWideX0 : kNarrowX0);
+    const int32_t y0 = page.bottom + kHeaderDataY0;
     const HeaderInputs in{
         doc,
         texts,
@@ -288,7 +344,7 @@ void DrawHeaderData(IDrawingSurface& dc, const SurfaceRect& page, const CNivoraD
     // The last column (values, wrapped header rows and paths) ends 2 mm before
     // the upright enclosure label's left edge (its reference point less its
     // font height), so that no row runs under the label.
-    HeaderBlock block(dc, x0, y0, page.right - 500 - kEnclosureHeight - 200);
+    HeaderBlock block(dc, x0, y0, page.right - kEnclosureRight - kEnclosureHeight - kEnclosureGap);
     switch (variant) {
         case Variant::A:
             DrawVariantA(block, in);
@@ -311,9 +367,9 @@ void DrawHeaderData(IDrawingSurface& dc, const SurfaceRect& page, const CNivoraD
 void DrawEnclosure(IDrawingSurface& dc, const SurfaceRect& page, const std::string& label) {
     dc.SaveState();
     dc.SetBackgroundMode(BackgroundMode::Transparent);
-    dc.SelectFont(FrameFont("Arial", kEnclosureHeight, false, 900));
+    dc.SelectFont(FrameFont("Arial", kEnclosureHeight, false, kReadingUp));
     dc.SetTextAlign(HAlign::Right, VAlign::Bottom);
-    dc.TextOut({page.right - 500, page.bottom + 2800}, label);
+    dc.TextOut({page.right - kEnclosureRight, page.bottom + kEnclosureBottom}, label);
     dc.RestoreState();
 }
 
@@ -342,27 +398,25 @@ std::vector<std::string> NoticeLines() {
 }
 
 void DrawNoticeBlock(IDrawingSurface& dc, const SurfaceRect& rect) {
-    static const int32_t kBelowTop[5] = {0, 500, 1100, 1480, 1860};
     const auto lines = NoticeLines();
     dc.SaveState();
     dc.SetBackgroundMode(BackgroundMode::Transparent);
     dc.SetTextAlign(HAlign::Left, VAlign::Top);
     for (std::size_t i = 0; i < lines.size(); ++i) {
         if (i == 0)
-            dc.SelectFont(FrameFont("Arial", 350, true));
+            dc.SelectFont(FrameFont("Arial", kTextFont, true));
         else if (i == 1)
-            dc.SelectFont(FrameFont("Arial", 450));
+            dc.SelectFont(FrameFont("Arial", kMakerFont));
         else if (i == 2)
-            dc.SelectFont(FrameFont("Arial", 350));
-        dc.TextOut({rect.left + 1500, rect.top - kBelowTop[i]}, lines[i]);
+            dc.SelectFont(FrameFont("Arial", kTextFont));
+        dc.TextOut({rect.left + kNoticeIndent, rect.top - kNoticeBelowTop[i]}, lines[i]);
     }
     dc.RestoreState();
 }
 
 void DrawPageFrame(IDrawingSurface& dc, int page, int pageCount, const SurfaceRect& pageRect,
                    const CNivoraDoc& doc, const CTextTabelle& texts, CivilDate today) {
-    DrawNoticeBlock(
-        dc, {pageRect.left, pageRect.top - 1600, pageRect.right - 14000, pageRect.top - 3600});
+    DrawNoticeBlock(dc, NoticeZone(pageRect));
     DrawHeadline(dc, pageRect, doc, texts);
     if (page == 1 || doc.State().Settings().MetadatenAufFolgeseitenAn())
         DrawHeaderData(dc, pageRect, doc, texts, today);
