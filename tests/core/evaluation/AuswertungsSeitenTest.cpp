@@ -1,9 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <limits>
+#include <optional>
+
 #include "core/evaluation/ReportInput.h"
 #include "document/UeberschreitungsListe.h"
 #include "evaluation/AuswertungsSeiten.h"
+#include "evaluation/ReportLines.h"
 #include "text/ReportText.h"
+#include "text/TextUtil.h"
 
 namespace nivora {
 namespace {
@@ -195,6 +200,77 @@ TEST(AuswertungsSeiten, HostileRemarkFromTheExceedanceList) {
               "<<<1000|5|25|Br\xFC"
               "cke{{CRLF}}links\xBF"
               "0|1||12.3>>>");
+}
+
+}  // namespace
+}  // namespace nivora
+
+namespace nivora {
+namespace {
+
+TEST(AuswertungsSeiten, PageRecordsCarryTheSumsAndCounters) {
+    // Section 1 (k 0) takes 18 rows and so two pages; section 2 one row.
+    std::vector<EvaluationExceedance> rows;
+    for (int i = 0; i < 18; ++i) rows.push_back(Row(100 + i * 10, 2, i != 0));
+    rows.push_back(Row(1500, 5, true));
+    CAuswertungsSeiten pages;
+    pages.Build(test::Input({test::Section(0, 1000, 0.0), test::Section(1000, 2000)}), rows);
+    struct Expected {
+        std::size_t rows;
+        bool sectionEnd;
+        int section, pageInSection;
+        bool onlyPage;
+        int32_t sectionSum, reportSum;
+        std::optional<int32_t> carried;
+        std::optional<double> deduction, total;
+    };
+    const std::vector<Expected> expected = {
+        {17, false, 1, 1, false, 64, 64, std::nullopt, std::nullopt, std::nullopt},
+        {1, true, 1, 2, false, 68, 68, 64, std::nullopt, std::nullopt},
+        {1, true, 2, 1, true, 25, 93, std::nullopt, 656.25, 656.25},
+    };
+    ASSERT_EQ(pages.GetPageCount(), 3);
+    for (std::size_t n = 0; n < expected.size(); ++n) {
+        SCOPED_TRACE(n);
+        const EvaluationPage& p = pages.Pages()[n];
+        const Expected& e = expected[n];
+        EXPECT_EQ(p.rows.size(), e.rows);
+        EXPECT_EQ(p.sectionEnd, e.sectionEnd);
+        EXPECT_EQ(p.sectionNumber, e.section);
+        EXPECT_FALSE(p.onlySection);
+        EXPECT_EQ(p.pageInSection, e.pageInSection);
+        EXPECT_EQ(p.onlyPageInSection, e.onlyPage);
+        EXPECT_EQ(p.sectionSumMm2, e.sectionSum);
+        EXPECT_EQ(p.reportSumMm2, e.reportSum);
+        EXPECT_EQ(p.carriedSumMm2, e.carried);
+        EXPECT_EQ(p.deduction, e.deduction);
+        EXPECT_EQ(p.totalDeduction, e.total);
+    }
+    EXPECT_FALSE(pages.Pages()[0].rows[0].counted);
+    EXPECT_EQ(pages.Pages()[2].rows[0].runningNumber, 19);
+    EXPECT_EQ(pages.Pages()[2].section.lengthDm, 1000);
+    EXPECT_EQ(pages.Lines(), WriteReportLines(pages.Pages()));
+}
+
+TEST(AuswertungsSeiten, DeductionShownAsThePageReadsTheWrittenFigures) {
+    // The page shows k and unit price, and a deduction, when both read back
+    // from their two-decimal figures as more than 0.0001.
+    const double inf = std::numeric_limits<double>::infinity();
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    for (const double v : {0.0, 0.0001, 0.004, 0.0049999, 0.005, 0.0050001, 0.006, 0.6, 12.5, -0.6,
+                           inf, -inf, nan}) {
+        for (const bool onPrice : {false, true}) {
+            SCOPED_TRACE(std::to_string(v) + (onPrice ? " as price" : " as k"));
+            CAuswertungsSeiten pages;
+            pages.Build(test::Input({onPrice ? test::Section(0, 1000, 0.6, v)
+                                             : test::Section(0, 1000, v, 12.5)}),
+                        {});
+            const auto items = MarkerItems(pages.GetLine(0));
+            const bool read = text::ReadNumber(items.at("PREIS")) > 0.0001 &&
+                              text::ReadNumber(items.at("FAKTORK")) > 0.0001;
+            EXPECT_EQ(pages.Pages()[0].section.DeductionShown(), read);
+        }
+    }
 }
 
 }  // namespace

@@ -516,6 +516,18 @@ TEST_F(EvaluationPageTest, RowsOfExceedancesAndExcludedAreas) {
               (std::vector<std::vector<SurfacePoint>>{{{2200, Y(13050)}, {9700, Y(13050)}}}));
 }
 
+TEST_F(EvaluationPageTest, ARemarkCannotTurnAnExceedanceIntoAnArea) {
+    // The area marker of the report lines, typed into a remark.
+    const auto s = Draw(Open(""), Input({Section(0, 12000)}), {Row(1000, 5, false, "{{BOK}}")});
+    EXPECT_EQ(Where(s, "5"), One(ValueAt(kP + 750, 11950, HAlign::Centre)));
+    EXPECT_EQ(Where(s, "25").front(), ValueAt(kP2 + 750, 11950, HAlign::Centre));
+    EXPECT_EQ(Where(s, "12.3"), One(ValueAt(kV + 750, 11950, HAlign::Centre)));
+    EXPECT_EQ(Where(s, "{{BOK}}"), One(ValueAt(kRemark + 300, 11950)));
+    EXPECT_TRUE(Where(s, "----").empty());
+    EXPECT_TRUE(Where(s, " - 0,0000").empty());
+    EXPECT_TRUE(HasLine(s, {2200, Y(12150)}, {9700, Y(12150)}));  // not counted: struck through
+}
+
 TEST_F(EvaluationPageTest, RunningNumbersWithNumbering) {
     const auto s =
         Draw(Open("Druck_Nummerierung=1\n"), Input({Section(0, 12000)}, {{2000, 2600, "Fuge"}}),
