@@ -52,7 +52,6 @@ class FormPen {
     FormPen(IDrawingSurface& dc, int32_t ft) : m_dc(dc), m_ft(ft) {}
 
     int32_t Y(int32_t under) const { return m_ft - under; }
-    IDrawingSurface& Dc() { return m_dc; }
 
     // A text with its top at the point, aligned left, right or centred on x.
     void Text(FormFont f, int32_t x, int32_t under, std::string_view text, HAlign h = HAlign::Left);
