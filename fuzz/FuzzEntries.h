@@ -44,6 +44,8 @@ inline void FuzzReaders(const uint8_t* data, std::size_t size) {
 #include "document/NivoraDoc.h"
 #include "evaluation/AuswertungsSeiten.h"
 #include "evaluation/DocumentEvaluation.h"
+#include "text/Number.h"
+#include "text/TextUtil.h"
 
 namespace nivora::fuzz {
 
@@ -83,20 +85,28 @@ inline void FuzzStateFile(const uint8_t* data, std::size_t size) {
     doc.DiscardContents();
 }
 
-// Report lines and marker lines as the page layout reads them.
+// The evaluation of fuzzed exceedances, one per line written like a report
+// row ("<<<station|p|p²|remark¿flag|counted||speed>>>"), and its report lines.
 inline void FuzzReportLines(const uint8_t* data, std::size_t size) {
     const std::string_view input(reinterpret_cast<const char*>(data), size);
-    std::vector<std::string> lines;
+    std::vector<EvaluationExceedance> exceedances;
     std::size_t pos = 0;
-    while (pos <= input.size() && lines.size() < 4096) {
+    while (pos <= input.size() && exceedances.size() < 4096) {
         auto end = input.find('\n', pos);
         if (end == std::string_view::npos) end = input.size();
-        lines.emplace_back(input.substr(pos, end - pos));
+        const std::string fields = text::GetBetween(input.substr(pos, end - pos), "<<<", ">>>", 0);
         pos = end + 1;
-    }
-    for (const auto& l : lines) {
-        (void)ReadMarkerLine(l);
-        (void)CAuswertungsSeiten::RowHeight(l);
+        EvaluationExceedance e;
+        e.stationDm = text::ToInt(text::GetCharField(fields, '|', 0));
+        e.pMm = text::ToInt(text::GetCharField(fields, '|', 1));
+        e.pSquaredMm2 = text::ToInt(text::GetCharField(fields, '|', 2));
+        const std::string remark = text::GetCharField(fields, '|', 3);
+        const auto sep = remark.find('\xBF');
+        e.remark = remark.substr(0, sep);
+        if (sep != std::string::npos) e.printFlag = remark.substr(sep + 1);
+        e.counted = text::GetCharField(fields, '|', 4) == "1";
+        e.speedKmh = text::ReadNumber(text::GetCharField(fields, '|', 6));
+        exceedances.push_back(std::move(e));
     }
     AuswertungsEingabe in;
     in.sections = {{0, 500, 350, 40, 0.6, 12.5, true, "AC 11 D S", "4.5", "10.1"},
@@ -106,8 +116,9 @@ inline void FuzzReportLines(const uint8_t* data, std::size_t size) {
     };
     in.excludedAreas = {{100, 150, "Fuge"}};
     CAuswertungsSeiten pages;
-    pages.Build(in, lines);
-    for (const auto& l : pages.Lines()) (void)ReadMarkerLine(l);
+    pages.Build(in, exceedances);
+    for (const EvaluationPage& page : pages.Pages())
+        for (const EvaluationRow& row : page.rows) (void)row.Height();
 }
 
 }  // namespace nivora::fuzz

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "document/UeberschreitungsListe.h"
+#include "evaluation/ReportLines.h"
 #include "text/Number.h"
 #include "text/ReportText.h"
 #include "text/TextUtil.h"
@@ -9,219 +11,192 @@
 namespace nivora {
 namespace {
 
-constexpr const char* kBreak = "FF ABSCH_UMBRUCH |";
-constexpr const char* kEnd = "FF ABSCH_ENDE |";
+constexpr std::string_view kLineBreak = "{{CRLF}}";
 
-bool IsMarker(const std::string& line) { return line.compare(0, 3, "FF ") == 0; }
-
-std::string Field(const std::string& line, int n) {
-    return text::GetCharField(text::GetBetween(line, "<<<", ">>>", 0), '|', n);
+int CountLineBreaks(std::string_view text) {
+    int n = 0;
+    for (auto pos = text.find(kLineBreak); pos != std::string_view::npos;
+         pos = text.find(kLineBreak, pos + kLineBreak.size()))
+        ++n;
+    return n;
 }
 
-// The station right after the leading "<<<", the sort key of content lines.
-int32_t LeadingStation(const std::string& line) {
-    return text::ToInt(
-        std::string_view(line).substr(line.compare(0, 3, "<<<") == 0 ? 3 : line.size()));
+EvaluationSection SectionOf(const AuswertungsAbschnitt& s) {
+    EvaluationSection out;
+    out.fromDm = s.from;
+    out.toDm = s.to;
+    const long long length = static_cast<long long>(s.to) - s.from;
+    out.lengthDm = text::ClampToInt(length < 0 ? -length : length);
+    out.widthCm = s.width;
+    out.limitTenthMm = s.limit;
+    out.factorK = s.factorK;
+    out.unitPricePerM2 = s.unitPrice;
+    out.evaluate = s.evaluate;
+    out.roadSurface = ReportItemText(s.roadSurface);
+    out.meanSpeed = ReportItemText(s.meanSpeed);
+    out.vark = ReportItemText(s.vark);
+    return out;
 }
 
-std::string Item(const std::string& key, const std::string& value) {
-    return key + "=" + value + '\xBF';
+// The rows of a section in its direction of travel: the exceedances with
+// low <= station < high, then the areas reaching strictly into it, sorted
+// stably by station, so that a row comes before an area at the same station.
+std::vector<EvaluationRow> SectionRows(const AuswertungsAbschnitt& s,
+                                       const AuswertungsEingabe& input,
+                                       const std::vector<EvaluationExceedance>& exceedances) {
+    const int32_t low = std::min(s.from, s.to), high = std::max(s.from, s.to);
+    std::vector<EvaluationRow> rows;
+    for (std::size_t i = 0; i < exceedances.size(); ++i) {
+        const EvaluationExceedance& e = exceedances[i];
+        if (!(low <= e.stationDm && e.stationDm < high)) continue;
+        const auto [number, width] = input.sectionNumberAndWidth
+                                         ? input.sectionNumberAndWidth(e.stationDm)
+                                         : std::pair<int, int>{0, 0};
+        rows.push_back(ExceedanceRow(e, number, width, static_cast<int>(i) + 1));
+    }
+    const bool ascending = s.from < s.to;
+    for (const AuswertungsBereich& area : input.excludedAreas) {
+        const int32_t a = std::min(area.a, area.b), b = std::max(area.a, area.b);
+        if (!((low < a && a < high) || (low < b && b < high))) continue;
+        rows.push_back(ascending ? AreaRow(a, b, area.text) : AreaRow(b, a, area.text));
+    }
+    const bool descending = s.from > s.to;
+    std::stable_sort(rows.begin(), rows.end(),
+                     [descending](const EvaluationRow& x, const EvaluationRow& y) {
+                         return descending ? x.stationDm > y.stationDm : x.stationDm < y.stationDm;
+                     });
+    return rows;
+}
+
+// Splits a section's rows into pages by the page budget; a section without
+// rows still has its one page.
+std::vector<std::vector<EvaluationRow>> FillPages(std::vector<EvaluationRow> rows) {
+    std::vector<std::vector<EvaluationRow>> pages(1);
+    int32_t used = 0;
+    for (EvaluationRow& row : rows) {
+        const int32_t h = row.Height();
+        if (used + h > CAuswertungsSeiten::kPageBudget) {
+            pages.emplace_back();
+            used = 0;
+        }
+        used += h;
+        pages.back().push_back(std::move(row));
+    }
+    return pages;
 }
 
 }  // namespace
+
+std::vector<EvaluationExceedance> EvaluationExceedancesOf(const UeberschreitungsListe& list) {
+    std::vector<EvaluationExceedance> out;
+    out.reserve(list.Records().size());
+    for (const UEBERSCHREITUNG& r : list.Records()) {
+        EvaluationExceedance e;
+        e.stationDm = r.station;
+        e.pMm = r.p;
+        e.pSquaredMm2 = r.pSquared;
+        const std::string entry = list.GetRemarkEntry(std::to_string(r.station));
+        const auto sep = entry.find('\xBF');
+        e.remark = entry.substr(0, sep);
+        if (sep != std::string::npos) e.printFlag = entry.substr(sep + 1);
+        e.counted = r.counted;
+        e.speedKmh = r.speed;
+        out.push_back(std::move(e));
+    }
+    return out;
+}
+
+int32_t EvaluationRow::Height() const {
+    const int lines = 1 + CountLineBreaks(remark) + (printFlag ? CountLineBreaks(*printFlag) : 0);
+    return lines == 1 ? 500 : lines == 2 ? 900 : 1300;
+}
+
+EvaluationRow ExceedanceRow(const EvaluationExceedance& e, int sectionNumber, int32_t widthCm,
+                            int runningNumber) {
+    EvaluationRow row;
+    row.kind = EvaluationRow::Kind::Exceedance;
+    row.stationDm = e.stationDm;
+    row.pMm = e.pMm;
+    row.pSquaredMm2 = e.pSquaredMm2;
+    row.counted = e.counted;
+    row.speedKmh = e.speedKmh;
+    row.remark = ReportFieldText(e.remark);
+    if (e.printFlag) row.printFlag = ReportFieldText(*e.printFlag);
+    row.sectionNumber = sectionNumber;
+    row.sectionWidthCm = widthCm;
+    row.runningNumber = runningNumber;
+    return row;
+}
+
+EvaluationRow AreaRow(int32_t firstDm, int32_t secondDm, std::string_view text) {
+    EvaluationRow row;
+    row.kind = EvaluationRow::Kind::ExcludedArea;
+    row.stationDm = firstDm;
+    row.areaEndDm = secondDm;
+    row.remark = ReportFieldText(text);
+    return row;
+}
+
+bool EvaluationSection::DeductionShown() const {
+    // With two decimals a number shows as more than zero from 0.005 on; no
+    // double lies exactly on 0.005, so the comparison needs no rounding.
+    return factorK >= 0.005 && unitPricePerM2 >= 0.005;
+}
+
+const EvaluationPage* CAuswertungsSeiten::Page(int n) const {
+    if (n < 1 || n > GetPageCount()) return nullptr;
+    return &m_pages[static_cast<std::size_t>(n - 1)];
+}
 
 std::string CAuswertungsSeiten::GetLine(int index) const {
     if (index < 0 || index >= GetLineCount()) return {};
     return m_lines[static_cast<std::size_t>(index)];
 }
 
-int CAuswertungsSeiten::RowHeight(const std::string& line) {
-    const std::string remark = Field(line, 3);
-    int lines = 1;
-    for (auto pos = remark.find("{{CRLF}}"); pos != std::string::npos;
-         pos = remark.find("{{CRLF}}", pos + 8))
-        ++lines;
-    // Four and more lines print as three.
-    return lines == 1 ? 500 : lines == 2 ? 900 : 1300;
-}
-
 void CAuswertungsSeiten::Build(const AuswertungsEingabe& input,
-                               const std::vector<std::string>& exceedanceLines) {
-    m_lines.clear();
-    m_pageCount = 0;
-
-    // Stations of the exceedance lines, read once.
-    std::vector<int32_t> stations;
-    stations.reserve(exceedanceLines.size());
-    for (const auto& l : exceedanceLines) stations.push_back(text::ToInt(Field(l, 0)));
-
-    for (const AuswertungsAbschnitt& s : input.sections) {
-        const int32_t low = std::min(s.from, s.to), high = std::max(s.from, s.to);
-        std::vector<std::string> lines;
-        for (std::size_t i = 0; i < exceedanceLines.size(); ++i) {
-            const int32_t st = stations[i];
-            if (!(low <= st && st < high)) continue;
-            const auto [number, width] = input.sectionNumberAndWidth
-                                             ? input.sectionNumberAndWidth(st)
-                                             : std::pair<int, int>{0, 0};
-            lines.push_back(exceedanceLines[i] + "<<<" + std::to_string(number) + "|" +
-                            std::to_string(width) + "|" + std::to_string(i + 1) + ">>>");
-        }
-        for (const AuswertungsBereich& area : input.excludedAreas) {
-            const int32_t a = std::min(area.a, area.b), b = std::max(area.a, area.b);
-            if (!((low < a && a < high) || (low < b && b < high))) continue;
-            const bool ascending = s.from < s.to;
-            const int32_t first = ascending ? a : b, second = ascending ? b : a;
-            lines.push_back("<<<" + std::to_string(first) + "|0|0|" + ReportFieldText(area.text) +
-                            "|1|" + std::to_string(second) + "||{{BOK}}>>><<<0|0|0>>>");
-        }
-        const bool descending = s.from > s.to;
-        std::stable_sort(lines.begin(), lines.end(),
-                         [descending](const std::string& x, const std::string& y) {
-                             return descending ? LeadingStation(x) > LeadingStation(y)
-                                               : LeadingStation(x) < LeadingStation(y);
-                         });
-        for (auto& l : lines) m_lines.push_back(std::move(l));
-        m_lines.emplace_back(kEnd);
-    }
-    FillPages();
-    m_lines.emplace_back("ENDE");
-    WriteMarkerItems(input);
-}
-
-void CAuswertungsSeiten::FillPages() {
-    std::vector<std::string> filled;
-    filled.reserve(m_lines.size() + m_lines.size() / 17 + 1);
-    int used = 0;
-    for (auto& line : m_lines) {
-        if (IsMarker(line)) {
-            used = 0;
-        } else {
-            const int h = RowHeight(line);
-            if (used + h > kPageBudget) {
-                filled.emplace_back(kBreak);
-                used = 0;
-            }
-            used += h;
-        }
-        filled.push_back(std::move(line));
-    }
-    m_lines = std::move(filled);
-}
-
-void CAuswertungsSeiten::WriteMarkerItems(const AuswertungsEingabe& input) {
-    const auto& sections = input.sections;
-    long long sectionSum = 0, grandSum = 0;
-    bool haveCarried = false;
-    long long carried = 0;
-    int sectionsDone = 0, pageInSection = 0;
-    bool pageHasContent = false;
-    std::size_t current = 0;
+                               const std::vector<EvaluationExceedance>& exceedances) {
+    m_pages.clear();
+    const bool oneSection = input.sections.size() <= 1;
+    long long reportSum = 0;
+    // The total adds the deductions as printed, so that it equals their sum on paper.
     double totalDeduction = 0.0;
-    const AuswertungsAbschnitt none{};
-
-    for (std::string& line : m_lines) {
-        if (!IsMarker(line)) {
-            pageHasContent = true;
-            if (Field(line, 4) == "1") {
-                const long long p2 = text::ToInt(Field(line, 2));
-                sectionSum += p2;
-                grandSum += p2;
+    for (std::size_t n = 0; n < input.sections.size(); ++n) {
+        const AuswertungsAbschnitt& s = input.sections[n];
+        const EvaluationSection section = SectionOf(s);
+        auto filled = FillPages(SectionRows(s, input, exceedances));
+        long long sectionSum = 0;
+        std::optional<int32_t> carried;
+        for (std::size_t k = 0; k < filled.size(); ++k) {
+            EvaluationPage page;
+            page.section = section;
+            page.rows = std::move(filled[k]);
+            for (const EvaluationRow& row : page.rows) {
+                if (row.IsArea() || !row.counted) continue;
+                sectionSum += row.pSquaredMm2;
+                reportSum += row.pSquaredMm2;
             }
-            continue;
-        }
-        ++m_pageCount;
-        const AuswertungsAbschnitt& s = current < sections.size() ? sections[current] : none;
-        const bool isEnd = line.compare(0, 13, "FF ABSCH_ENDE") == 0;
-        std::string items;
-        items += Item("SUMMEPQ", std::to_string(text::ClampToInt(sectionSum)));
-        items += Item("SUMMEPQGES", std::to_string(text::ClampToInt(grandSum)));
-        if (haveCarried)
-            items += Item("SUMMEPQ_UEBERTRAG", std::to_string(text::ClampToInt(carried)));
-        items += Item("VON", std::to_string(s.from));
-        items += Item("BIS", std::to_string(s.to));
-        items += Item("PREIS", text::FormatFixed(s.unitPrice, 2));
-        items += Item("FAKTORK", text::FormatFixed(s.factorK, 2));
-        items += Item("GRENZWERT", text::FormatFixed(static_cast<double>(s.limit), 1));
-        const long long length = static_cast<long long>(s.to) - s.from;
-        items += Item("LAENGE", std::to_string(text::ClampToInt(length < 0 ? -length : length)));
-        items += Item("BREITE", std::to_string(s.width));
-        items += Item("FAHRBAHNOB", ReportItemText(s.roadSurface));
-        items += Item("MGESCHW", ReportItemText(s.meanSpeed));
-        if (!s.vark.empty()) items += Item("VARK", ReportItemText(s.vark));
-        items += Item("KEINE_UEBERSCHREITUNGSZEILEN", pageHasContent ? "0" : "1");
-        items += Item("KEINE_AUSWERTUNG", s.evaluate ? "0" : "1");
-        const bool oneSection = sections.size() <= 1;
-        if (!isEnd) {
-            items += Item("LFDNR_ABSCHNITT", std::to_string(sectionsDone + 1));
-            if (oneSection) items += Item("NUR_EIN_ABSCHNITT", "1");
-            ++pageInSection;
-            items += Item("LFDNR_SEITE_IM_ABSCHNITT", std::to_string(pageInSection));
-            items += Item("NUR_EINE_SEITE_IM_ABSCHNITT", "0");
-            haveCarried = true;
-            carried = sectionSum;
-        } else {
-            ++sectionsDone;
-            items += Item("LFDNR_ABSCHNITT", std::to_string(sectionsDone));
-            if (oneSection) items += Item("NUR_EIN_ABSCHNITT", "1");
-            ++pageInSection;
-            items += Item("LFDNR_SEITE_IM_ABSCHNITT", std::to_string(pageInSection));
-            items += Item("NUR_EINE_SEITE_IM_ABSCHNITT", pageInSection == 1 ? "1" : "0");
-            pageInSection = 0;
-            if (pageHasContent && s.factorK > 0.0001 && s.unitPrice > 0.0001) {
-                const double deduction =
-                    static_cast<double>(sectionSum) * (s.width / 100.0) * s.factorK * s.unitPrice;
-                const std::string written = text::FormatFixed(deduction, 2);
-                items += Item("ABZUG", written);
-                totalDeduction += text::ReadNumber(written);
+            page.sectionEnd = k + 1 == filled.size();
+            page.sectionNumber = static_cast<int>(n) + 1;
+            page.onlySection = oneSection;
+            page.pageInSection = static_cast<int>(k) + 1;
+            page.onlyPageInSection = filled.size() == 1;
+            page.sectionSumMm2 = text::ClampToInt(sectionSum);
+            page.reportSumMm2 = text::ClampToInt(reportSum);
+            page.carriedSumMm2 = carried;
+            carried = page.sectionSumMm2;
+            if (page.sectionEnd) {
+                if (!page.rows.empty() && s.factorK > 0.0001 && s.unitPrice > 0.0001) {
+                    const double deduction = static_cast<double>(sectionSum) * (s.width / 100.0) *
+                                             s.factorK * s.unitPrice;
+                    page.deduction = deduction;
+                    totalDeduction += text::ReadNumber(text::FormatFixed(deduction, 2));
+                }
+                if (totalDeduction > 0) page.totalDeduction = totalDeduction;
             }
-            if (totalDeduction > 0) items += Item("ABZUGGES", text::FormatFixed(totalDeduction, 2));
-            items += Item("UNTERSCHRIFT", "1");
-            sectionSum = 0;
-            ++current;
-            haveCarried = false;
+            m_pages.push_back(std::move(page));
         }
-        pageHasContent = false;
-        line += items;
     }
-}
-
-std::map<std::string, std::string> ReadMarkerLine(const std::string& line) {
-    std::map<std::string, std::string> map = {
-        {"BREITE", "0"},
-        {"FAHRBAHNOB", ""},
-        {"MGESCHW", ""},
-        {"PREIS", "0"},
-        {"FAKTORK", "0"},
-        {"GRENZWERT", "0"},
-        {"SUMMEPQ", "-1"},
-        {"SUMMEPQGES", "-1"},
-        {"SUMMEPQ_UEBERTRAG", "-1"},
-        {"ABZUG", ""},
-        {"ABZUGGES", ""},
-        {"UNTERSCHRIFT", "0"},
-        {"KEINE_AUSWERTUNG", "0"},
-        {"KEINE_UEBERSCHREITUNGSZEILEN", "0"},
-        {"LFDNR_ABSCHNITT", "-1"},
-        {"NUR_EIN_ABSCHNITT", "0"},
-        {"LFDNR_SEITE_IM_ABSCHNITT", "-1"},
-        {"NUR_EINE_SEITE_IM_ABSCHNITT", "0"},
-        {"VON", "0"},
-        {"BIS", "0"},
-    };
-    const auto bar = line.find('|');
-    if (bar == std::string::npos) return map;
-    const std::string_view items = std::string_view(line).substr(bar + 1);
-    std::size_t pos = 0;
-    while (pos <= items.size()) {
-        auto end = items.find('\xBF', pos);
-        if (end == std::string_view::npos) end = items.size();
-        const std::string_view item = items.substr(pos, end - pos);
-        if (item.empty()) break;
-        map[text::GetField(item, "=", 0)] = text::GetField(item, "=", 1);
-        pos = end + 1;
-    }
-    return map;
+    m_lines = WriteReportLines(m_pages);
 }
 
 }  // namespace nivora

@@ -16,9 +16,7 @@ AuswertungsEingabe EvaluationInputOf(const CNivoraDoc& doc) {
 }
 
 void BuildEvaluation(const CNivoraDoc& doc, CAuswertungsSeiten& pages) {
-    std::vector<std::string> lines;
-    doc.Exceedances().AppendReportLines(lines);
-    pages.Build(EvaluationInputOf(doc), lines);
+    pages.Build(EvaluationInputOf(doc), EvaluationExceedancesOf(doc.Exceedances()));
 }
 
 }  // namespace nivora

@@ -1,6 +1,6 @@
 #pragma once
 // The evaluation of an opened document: its route sections, excluded areas
-// and exceedance lines handed to the report lines.
+// and exceedances handed to the evaluation.
 #include "evaluation/AuswertungsSeiten.h"
 
 namespace nivora {
@@ -8,7 +8,7 @@ namespace nivora {
 class CNivoraDoc;
 
 AuswertungsEingabe EvaluationInputOf(const CNivoraDoc& doc);
-// Builds the report lines as they are built when evaluation pages are printed.
+// Builds the evaluation pages as they are built when they are printed.
 void BuildEvaluation(const CNivoraDoc& doc, CAuswertungsSeiten& pages);
 
 }  // namespace nivora

@@ -4,11 +4,11 @@
 #include <cstdio>
 
 #include "document/NivoraDoc.h"
-#include "evaluation/AuswertungsDruck.h"
 #include "evaluation/DocumentEvaluation.h"
 #include "platform/Clock.h"
 #include "platform/SettingsStore.h"
 #include "text/Number.h"
+#include "view/AuswertungsDruck.h"
 #include "view/PageGeometry.h"
 #include "view/PlotPageFrame.h"
 
@@ -154,7 +154,7 @@ void CNivoraView::OnBeginPrinting() {
 
 void CNivoraView::OnPrint(IDrawingSurface& dc, const PrintJobInfo& job, int page) {
     if (m_evaluationMode) {
-        DrawEvaluationPage(dc, m_evaluation, page, job.printRect, m_doc, m_texts, m_clock.Today());
+        DrawEvaluationPage(dc, m_evaluation, page, job.printRect, m_doc);
         return;
     }
     const SurfaceRect& r = job.printRect;

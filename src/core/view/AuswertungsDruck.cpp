@@ -1,17 +1,15 @@
-#include "evaluation/AuswertungsDruck.h"
+#include "view/AuswertungsDruck.h"
 
 #include "document/KeyEncodings.h"
 #include "document/NivoraDoc.h"
-#include "evaluation/AuswertungsFormular.h"
 #include "evaluation/AuswertungsSeiten.h"
 #include "text/TextUtil.h"
+#include "view/AuswertungsFormular.h"
 #include "view/FooterLine.h"
 #include "view/PlotPageFrame.h"
 
 namespace nivora {
 namespace {
-
-bool IsMarker(const std::string& line) { return line.compare(0, 3, "FF ") == 0; }
 
 std::vector<std::string> SplitAtBF(const std::string& text) {
     std::vector<std::string> out;
@@ -24,11 +22,8 @@ std::vector<std::string> SplitAtBF(const std::string& text) {
     }
 }
 
-auswertung::PageData Collect(EvaluationPageLines found, const CAuswertungsSeiten& pages, int page,
-                             const CNivoraDoc& doc) {
-    auswertung::PageData d;
-    d.items = std::move(found.items);
-    d.lines = std::move(found.lines);
+auswertung::PageData Collect(const CAuswertungsSeiten& pages, int page, const CNivoraDoc& doc) {
+    auswertung::PageData d(*pages.Page(page));
     const CZi4Verwaltung& z = doc.State();
     d.fields = SplitAtBF(BracketGroup(z.GetValue("KOPFFUSSDATEN", ""), 1));
     z.GetManuVonBis(d.rangeFrom, d.rangeTo);
@@ -49,30 +44,10 @@ auswertung::PageData Collect(EvaluationPageLines found, const CAuswertungsSeiten
 
 }  // namespace
 
-std::optional<EvaluationPageLines> FindEvaluationPage(const CAuswertungsSeiten& pages, int page) {
-    const auto& lines = pages.Lines();
-    std::size_t first = 0;
-    int completed = 0;
-    for (std::size_t i = 0; i < lines.size() && lines[i] != "ENDE"; ++i) {
-        if (!IsMarker(lines[i])) continue;
-        if (++completed == page) {
-            EvaluationPageLines out;
-            out.items = ReadMarkerLine(lines[i]);
-            out.lines.assign(lines.begin() + static_cast<std::ptrdiff_t>(first),
-                             lines.begin() + static_cast<std::ptrdiff_t>(i));
-            return out;
-        }
-        first = i + 1;
-    }
-    return std::nullopt;
-}
-
 void DrawEvaluationPage(IDrawingSurface& dc, const CAuswertungsSeiten& pages, int page,
-                        const SurfaceRect& printRect, const CNivoraDoc& doc, const CTextTabelle&,
-                        CivilDate) {
-    auto found = FindEvaluationPage(pages, page);
-    if (!found) return;
-    const auswertung::PageData data = Collect(std::move(*found), pages, page, doc);
+                        const SurfaceRect& printRect, const CNivoraDoc& doc) {
+    if (!pages.Page(page)) return;
+    const auswertung::PageData data = Collect(pages, page, doc);
 
     const int32_t fl = printRect.left + 2000, fr = printRect.right - 1000;
     const int32_t ft = printRect.top - 3000, fb = printRect.top - 28500;

@@ -8,10 +8,9 @@
 #include "core/TestSupport.h"
 #include "core/evaluation/ReportInput.h"
 #include "core/view/TestDocuments.h"
-#include "evaluation/AuswertungsDruck.h"
 #include "evaluation/AuswertungsSeiten.h"
 #include "evaluation/DocumentEvaluation.h"
-#include "platform/TextTable.h"
+#include "view/AuswertungsDruck.h"
 #include "view/FooterLine.h"
 #include "view/PlotPageFrame.h"
 #include "view/RecordingSurface.h"
@@ -116,18 +115,17 @@ class EvaluationPageTest : public ::testing::Test {
     }
     // A page of report lines built from hand-written input.
     RecordingSurface Draw(const CNivoraDoc& doc, const AuswertungsEingabe& in,
-                          const std::vector<std::string>& rows, int page = 1) {
+                          const std::vector<EvaluationExceedance>& rows, int page = 1) {
         pages.Build(in, rows);
         return DrawPage(doc, page);
     }
     RecordingSurface DrawPage(const CNivoraDoc& doc, int page) {
         RecordingSurface s;
-        DrawEvaluationPage(s, pages, page, kSheet, doc, texts, CivilDate{2026, 3, 7});
+        DrawEvaluationPage(s, pages, page, kSheet, doc);
         EXPECT_EQ(s.SavedDepth(), 0u);
         return s;
     }
 
-    CTextTabelle texts;
     CAuswertungsSeiten pages;
     test::RecordingMessageSink messages;
     std::vector<std::unique_ptr<CNivoraDoc>> docs;
@@ -150,24 +148,28 @@ std::string HeaderFooterFields(const std::map<int, std::string>& given = {}) {
     return "KOPFFUSSDATEN=[Kopf][" + group + "]\n";
 }
 
-TEST_F(EvaluationPageTest, FindsThePageLinesAndLeavesAMissingPageBlank) {
+TEST_F(EvaluationPageTest, FindsThePageAndLeavesAMissingPageBlank) {
     pages.Build(Input({Section(0, 5000), Section(5000, 12000)}),
                 {Row(1000, 5, true), Row(6000, 3, true)});
     ASSERT_EQ(pages.GetPageCount(), 2);
-    const auto second = FindEvaluationPage(pages, 2);
+    const EvaluationPage* second = pages.Page(2);
     ASSERT_TRUE(second);
-    EXPECT_EQ(second->lines, (std::vector<std::string>{Row(6000, 3, true) + "<<<2|350|2>>>"}));
-    EXPECT_EQ(second->items.at("LFDNR_ABSCHNITT"), "2");
-    EXPECT_EQ(second->items.at("VON"), "5000");
-    EXPECT_EQ(second->items.at("SUMMEPQ_UEBERTRAG"), "-1");  // the default of an absent key
-    EXPECT_FALSE(FindEvaluationPage(pages, 0));
-    EXPECT_FALSE(FindEvaluationPage(pages, 3));
+    ASSERT_EQ(second->rows.size(), 1u);
+    EXPECT_EQ(second->rows[0].stationDm, 6000);
+    EXPECT_EQ(second->rows[0].sectionNumber, 2);
+    EXPECT_EQ(second->rows[0].sectionWidthCm, 350);
+    EXPECT_EQ(second->rows[0].runningNumber, 2);
+    EXPECT_EQ(second->sectionNumber, 2);
+    EXPECT_EQ(second->section.fromDm, 5000);
+    EXPECT_FALSE(second->carriedSumMm2);  // a section's first page carries nothing
+    EXPECT_FALSE(pages.Page(0));
+    EXPECT_FALSE(pages.Page(3));
     const auto& doc = Open("");
     for (int page : {0, 3}) EXPECT_TRUE(DrawPage(doc, page).Records().empty());
 
     CAuswertungsSeiten none;  // a run without route sections has no page
     none.Build(Input({}), {});
-    EXPECT_FALSE(FindEvaluationPage(none, 1));
+    EXPECT_FALSE(none.Page(1));
 }
 
 TEST_F(EvaluationPageTest, NoticeBlockFormFrameAndFooterThenTheFormsState) {
@@ -177,7 +179,7 @@ TEST_F(EvaluationPageTest, NoticeBlockFormFrameAndFooterThenTheFormsState) {
     s.SelectPen({false, 30, 0x0000FF});
     s.SetTextAlign(HAlign::Right, VAlign::Bottom);
     const auto before = s.Current();
-    DrawEvaluationPage(s, pages, 1, kSheet, doc, texts, {});
+    DrawEvaluationPage(s, pages, 1, kSheet, doc);
     EXPECT_EQ(s.SavedDepth(), 0u);
     EXPECT_TRUE(SameState(s.Current(), before));
 
@@ -339,7 +341,7 @@ TEST_F(EvaluationPageTest, HeaderFieldsAndTheEmphasisOfALeadingExclamationMark) 
 
 TEST_F(EvaluationPageTest, AttachmentNumberBySectionAndPage) {
     const auto& doc = Open("ANLAGENNUMMER_AUSWERTUNGSSEITEN=4\n");
-    std::vector<std::string> rows;
+    std::vector<EvaluationExceedance> rows;
     for (int i = 0; i < 18; ++i) rows.push_back(Row(1000 + i * 10, 2, true));
     const auto three = Input({Section(0, 1000), Section(1000, 5000), Section(5000, 6000)});
     const std::vector<std::string> expected = {"4.1", "4.2.1", "4.2.2", "4.3"};
@@ -460,13 +462,13 @@ TEST_F(EvaluationPageTest, RowsOfExceedancesAndExcludedAreas) {
     const auto in = Input({Section(0, 12000)}, {{2600, 2000,
                                                  "Br\xFC"
                                                  "cke"}});
-    const std::vector<std::string> rows = {
+    const std::vector<EvaluationExceedance> rows = {
         Row(1000, 5, true,
             "Riss{{CRLF}}quer\xBF"
             "1"),
-        Row(1500, 3, false, "", "-1.0"),
-        Row(3000, 4, true, "a{{CRLF}}b{{CRLF}}c{{CRLF}}d", "7.0"),
-        Row(3500, 2, true, std::string(60, 'x'), "8.0"),
+        Row(1500, 3, false, "", -1.0),
+        Row(3000, 4, true, "a{{CRLF}}b{{CRLF}}c{{CRLF}}d", 7.0),
+        Row(3500, 2, true, std::string(60, 'x'), 8.0),
     };
     // Row tops: 11900 (two remark lines), 12800, 13300 (area), 13800 (four
     // lines take the height of three), 15100.
@@ -514,6 +516,18 @@ TEST_F(EvaluationPageTest, RowsOfExceedancesAndExcludedAreas) {
               (std::vector<std::vector<SurfacePoint>>{{{2200, Y(13050)}, {9700, Y(13050)}}}));
 }
 
+TEST_F(EvaluationPageTest, ARemarkCannotTurnAnExceedanceIntoAnArea) {
+    // The area marker of the report lines, typed into a remark.
+    const auto s = Draw(Open(""), Input({Section(0, 12000)}), {Row(1000, 5, false, "{{BOK}}")});
+    EXPECT_EQ(Where(s, "5"), One(ValueAt(kP + 750, 11950, HAlign::Centre)));
+    EXPECT_EQ(Where(s, "25").front(), ValueAt(kP2 + 750, 11950, HAlign::Centre));
+    EXPECT_EQ(Where(s, "12.3"), One(ValueAt(kV + 750, 11950, HAlign::Centre)));
+    EXPECT_EQ(Where(s, "{{BOK}}"), One(ValueAt(kRemark + 300, 11950)));
+    EXPECT_TRUE(Where(s, "----").empty());
+    EXPECT_TRUE(Where(s, " - 0,0000").empty());
+    EXPECT_TRUE(HasLine(s, {2200, Y(12150)}, {9700, Y(12150)}));  // not counted: struck through
+}
+
 TEST_F(EvaluationPageTest, RunningNumbersWithNumbering) {
     const auto s =
         Draw(Open("Druck_Nummerierung=1\n"), Input({Section(0, 12000)}, {{2000, 2600, "Fuge"}}),
@@ -539,7 +553,7 @@ TEST_F(EvaluationPageTest, MessagesInsteadOfRows) {
     off.evaluate = false;
     struct Case {
         AuswertungsAbschnitt section;
-        std::vector<std::string> rows;
+        std::vector<EvaluationExceedance> rows;
         std::string message;
         int32_t x;
     };
@@ -568,14 +582,14 @@ TEST_F(EvaluationPageTest, MessagesInsteadOfRows) {
 
 TEST_F(EvaluationPageTest, SumRowWithDeduction) {
     const auto& doc = Open("");
-    std::vector<std::string> many;
+    std::vector<EvaluationExceedance> many;
     for (int i = 0; i < 18; ++i) many.push_back(Row(100 + i * 10, 2, true));
     AuswertungsAbschnitt off = Section(0, 12000);
     off.evaluate = false;
     struct Case {
         const char* name;
         AuswertungsAbschnitt section;
-        std::vector<std::string> rows;
+        std::vector<EvaluationExceedance> rows;
         int page;
         const char* label;
         const char* sum;  // null: none printed
@@ -641,7 +655,7 @@ TEST_F(EvaluationPageTest, CurrencyOfTheExceedanceList) {
 }
 
 TEST_F(EvaluationPageTest, CarriedSumOnTheSecondPageOfASection) {
-    std::vector<std::string> rows;
+    std::vector<EvaluationExceedance> rows;
     for (int i = 0; i < 18; ++i) rows.push_back(Row(100 + i * 10, 2, true));
     const auto& doc = Open("");
     const auto first = Draw(doc, Input({Section(0, 12000)}), rows, 1);
@@ -689,7 +703,7 @@ TEST_F(EvaluationPageTest, TotalsOnlyOnTheLastPage) {
 
 TEST_F(EvaluationPageTest, SignatureBlockOnTheLastPageOfASection) {
     const auto& doc = Open(HeaderFooterFields());
-    std::vector<std::string> many;
+    std::vector<EvaluationExceedance> many;
     for (int i = 0; i < 18; ++i) many.push_back(Row(100 + i * 10, 2, true));
     const auto in = Input({Section(0, 5000), Section(5000, 12000)});
     struct Case {

@@ -2,10 +2,10 @@
 // excluded areas, the sum row, the totals of the run and the signatures.
 #include <utility>
 
-#include "evaluation/AuswertungsFormular.h"
 #include "evaluation/AuswertungsSeiten.h"
 #include "text/Number.h"
 #include "text/TextUtil.h"
+#include "view/AuswertungsFormular.h"
 
 namespace nivora::auswertung {
 namespace {
@@ -15,14 +15,9 @@ constexpr int32_t kRowsHeight = CAuswertungsSeiten::kPageBudget;  // the page fi
 constexpr int32_t kSumRow = kRowsTop + kRowsHeight;               // 20500
 constexpr int32_t kTotalsRow = kSumRow + 500;
 
-std::string Group(const std::string& line, int n) {
-    return text::GetBetween(line, "<<<", ">>>", n);
-}
-
-// Up to three lines of a remark: the text before the print flag, split at
-// its line breaks. Longer remarks print their first three lines.
-std::vector<std::string> RemarkLines(const std::string& field) {
-    const std::string remark = field.substr(0, field.find('\xBF'));
+// Up to three lines of a remark, split at its line breaks. Longer remarks
+// print their first three lines.
+std::vector<std::string> RemarkLines(const std::string& remark) {
     std::vector<std::string> lines;
     std::size_t pos = 0;
     while (lines.size() < 3) {
@@ -34,42 +29,40 @@ std::vector<std::string> RemarkLines(const std::string& field) {
     return lines;
 }
 
-void DrawRow(FormPen& p, const Columns& c, const PageData& d, const std::string& line,
+std::string StationColumnText(int32_t stationDm) { return CommaFixed(stationDm / 10000.0, 4); }
+
+void DrawRow(FormPen& p, const Columns& c, const PageData& d, const EvaluationRow& row,
              int32_t top) {
-    const std::string first = Group(line, 0);
-    const auto field = [&first](int n) { return text::GetCharField(first, '|', n); };
-    const bool area = text::Contains(line, "{{BOK}}");
-    const auto station = [&](const std::string& f) {
-        return CommaFixed(text::ToInt(f) / 10000.0, 4);
-    };
     const FormFont v = FormFont::Value;
     const int32_t under = top + 50;
-    p.Text(v, c.station, under, station(field(0)));
-    if (area) {
-        p.Text(v, c.station + 1300, under, " - " + station(field(5)));
+    p.Text(v, c.station, under, StationColumnText(row.stationDm));
+    if (row.IsArea()) {
+        p.Text(v, c.station + 1300, under, " - " + StationColumnText(row.areaEndDm));
         for (const int32_t col : {c.p, c.p2, c.v})
             p.Text(v, col + 750, under, "----", HAlign::Centre);
     } else {
         if (d.numbering)
-            p.Text(v, c.fl + 600, under, text::GetCharField(Group(line, 1), '|', 2), HAlign::Right);
-        p.Text(v, c.p + 750, under, field(1), HAlign::Centre);
-        p.Text(v, c.p2 + 750, under, field(2), HAlign::Centre);
-        const std::string speed = field(6);
+            p.Text(v, c.fl + 600, under, std::to_string(row.runningNumber), HAlign::Right);
+        p.Text(v, c.p + 750, under, std::to_string(row.pMm), HAlign::Centre);
+        p.Text(v, c.p2 + 750, under, std::to_string(row.pSquaredMm2), HAlign::Centre);
+        // A speed that prints as a negative number leaves its cell empty.
+        const std::string speed = text::FormatFixed(row.speedKmh, 1);
         if (!(text::ReadNumber(speed) < 0)) p.Text(v, c.v + 750, under, speed, HAlign::Centre);
     }
-    const auto remark = RemarkLines(field(3));
+    const auto remark = RemarkLines(row.remark);
     for (std::size_t i = 0; i < remark.size(); ++i)
         p.Fitted(v, c.remark + 300, under + 400 * static_cast<int32_t>(i), remark[i], c.fr - 100);
-    if (!area && field(4) == "0") p.HLine(c.fl + 200, c.remark - 200, top + 250);
+    if (!row.IsArea() && !row.counted) p.HLine(c.fl + 200, c.remark - 200, top + 250);
 }
 
 void DrawTotals(FormPen& p, const Columns& c, const PageData& d) {
     p.Text(FormFont::Title, c.label1, kTotalsRow + 51, "Gesamtstrecke:");
     std::u16string sums;
-    const int32_t total = d.ItemInt("SUMMEPQGES");
+    const int32_t total = d.page.reportSumMm2;
     if (total >= 0) sums += u"\u2211 p\u00B2 [mm]: " + WideText(std::to_string(total)) + u"       ";
-    sums += u"\u2211 Abz\u00FCge [" + WideText(d.currency) + u"]: " + WideText(d.Item("ABZUGGES")) +
-            u"       ";
+    const auto& deductions = d.page.totalDeduction;
+    sums += u"\u2211 Abz\u00FCge [" + WideText(d.currency) + u"]: " +
+            WideText(deductions ? text::FormatFixed(*deductions, 2) : std::string()) + u"       ";
     p.Wide(FormFont::Value, c.p + 100, kTotalsRow + 51, sums);
     const int32_t statsX = c.p + 8010;
     // v with a combining macron: one text, so nothing is drawn over another.
@@ -127,7 +120,7 @@ void DrawTableHeader(FormPen& p, const Columns& c, const PageData& d) {
         p.VLine(c.station - 100, 9900, 11400);
     }
     p.HLine(c.fl, c.fr, 11400);
-    if (d.ItemInt("SUMMEPQ_UEBERTRAG") >= 0)
+    if (d.page.carriedSumMm2 && *d.page.carriedSumMm2 >= 0)
         p.Text(l, c.label1, 11400 + (500 - FontOf(l).height) / 2,
                "\xDC"
                "bertrag p\xB2:");
@@ -142,18 +135,18 @@ void DrawRows(FormPen& p, const Columns& c, const PageData& d) {
                  "Es erfolgt keine Auswertung f\xFCr diesen Abschnitt.");
         return;
     }
-    if (d.Flag("KEINE_UEBERSCHREITUNGSZEILEN")) {
+    if (d.page.rows.empty()) {
         p.Opaque(FormFont::Value, c.fl + 3400, kRowsTop + 1500,
                  "Die  Messung  ergab  keine  \xDC"
                  "berschreitungen f\xFCr diesen Abschnitt.");
         return;
     }
     int32_t used = 0;
-    for (const std::string& line : d.lines) {
-        const int32_t height = CAuswertungsSeiten::RowHeight(line);
-        // The page fill never gives more; lines made otherwise stop at the sum row.
+    for (const EvaluationRow& row : d.page.rows) {
+        const int32_t height = row.Height();
+        // The page fill never gives more; pages made otherwise stop at the sum row.
         if (used + height > kRowsHeight) break;
-        DrawRow(p, c, d, line, kRowsTop + used);
+        DrawRow(p, c, d, row, kRowsTop + used);
         used += height;
     }
 }
@@ -164,12 +157,14 @@ void DrawSumsAndSignatures(FormPen& p, const Columns& c, const PageData& d) {
     p.VLine(c.v, kSumRow, kSumRow + 500);
     p.Text(FormFont::Label, c.label1, kSumRow + 51,
            d.SectionEnd() ? "Teilstrecke Summe p\xB2:" : "Zwischensumme p\xB2:");
-    const int32_t sum = d.ItemInt("SUMMEPQ");
+    const int32_t sum = d.page.sectionSumMm2;
     if (sum >= 0 && !d.NoEvaluation())
         p.Text(FormFont::Value, c.p2 + 750, kSumRow + 51, std::to_string(sum), HAlign::Centre);
     if (d.SectionEnd() && !d.NoEvaluation() && d.DeductionPossible()) {
         p.Text(FormFont::Label, c.v + 300, kSumRow + 51, "Abzug [" + d.currency + "]: ");
-        p.Text(FormFont::Value, c.v + 2600, kSumRow + 51, d.Item("ABZUG"));
+        const auto& deduction = d.page.deduction;
+        if (deduction)
+            p.Text(FormFont::Value, c.v + 2600, kSumRow + 51, text::FormatFixed(*deduction, 2));
     }
     p.HLine(c.fl, c.fr, kTotalsRow);
     int32_t next = kTotalsRow;

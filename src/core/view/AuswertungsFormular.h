@@ -3,19 +3,20 @@
 // writes in the page's fonts at distances under the form's top, and the two
 // halves of the form (header form; table with sums and signatures).
 #include <cstdint>
-#include <map>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "evaluation/AuswertungsSeiten.h"
 #include "platform/DrawingSurface.h"
 
 namespace nivora::auswertung {
 
-// Everything a page prints, from its marker line, its content lines and the run.
+// Everything a page prints: the evaluation's page and what the run adds.
 struct PageData {
-    std::map<std::string, std::string> items;
-    std::vector<std::string> lines;   // content lines
+    explicit PageData(const EvaluationPage& p) : page(p) {}
+
+    const EvaluationPage& page;
     std::vector<std::string> fields;  // header and footer text fields
     int32_t rangeFrom = 0, rangeTo = 0;
     std::string runMeanSpeed, runVarK;  // of the whole run
@@ -27,17 +28,11 @@ struct PageData {
     bool manySpeeds = false;  // more than five selected samples with a speed
     bool lastPage = false;
 
-    std::string Item(const std::string& key) const;
-    int32_t ItemInt(const std::string& key) const;
-    double ItemNumber(const std::string& key) const;
-    bool Flag(const std::string& key) const { return Item(key) == "1"; }
     std::string Field(int n) const;
 
-    bool NoEvaluation() const { return Flag("KEINE_AUSWERTUNG"); }
-    bool DeductionPossible() const {
-        return ItemNumber("PREIS") > 0.0001 && ItemNumber("FAKTORK") > 0.0001;
-    }
-    bool SectionEnd() const { return Flag("UNTERSCHRIFT"); }
+    bool NoEvaluation() const { return !page.section.evaluate; }
+    bool DeductionPossible() const { return page.section.DeductionShown(); }
+    bool SectionEnd() const { return page.sectionEnd; }
 };
 
 enum class FormFont { Title, Label, Value, Emphasis };
@@ -57,7 +52,6 @@ class FormPen {
     FormPen(IDrawingSurface& dc, int32_t ft) : m_dc(dc), m_ft(ft) {}
 
     int32_t Y(int32_t under) const { return m_ft - under; }
-    IDrawingSurface& Dc() { return m_dc; }
 
     // A text with its top at the point, aligned left, right or centred on x.
     void Text(FormFont f, int32_t x, int32_t under, std::string_view text, HAlign h = HAlign::Left);

@@ -1,4 +1,4 @@
-#include "evaluation/AuswertungsFormular.h"
+#include "view/AuswertungsFormular.h"
 
 #include <cstdlib>
 
@@ -8,15 +8,6 @@
 #include "view/PlotPageFrame.h"
 
 namespace nivora::auswertung {
-
-std::string PageData::Item(const std::string& key) const {
-    const auto it = items.find(key);
-    return it == items.end() ? std::string() : it->second;
-}
-
-int32_t PageData::ItemInt(const std::string& key) const { return text::ToInt(Item(key)); }
-
-double PageData::ItemNumber(const std::string& key) const { return text::ReadNumber(Item(key)); }
 
 std::string PageData::Field(int n) const {
     return n >= 0 && n < static_cast<int>(fields.size()) ? fields[static_cast<std::size_t>(n)]
@@ -241,9 +232,8 @@ void DrawField(FormPen& p, const PageData& d, int n, int32_t x, int32_t under, i
 
 void DrawAttachmentNumber(FormPen& p, const Columns& c, const PageData& d) {
     std::string number = d.nrAusWertung;
-    if (!d.Flag("NUR_EIN_ABSCHNITT")) number += "." + std::to_string(d.ItemInt("LFDNR_ABSCHNITT"));
-    if (!d.Flag("NUR_EINE_SEITE_IM_ABSCHNITT"))
-        number += "." + std::to_string(d.ItemInt("LFDNR_SEITE_IM_ABSCHNITT"));
+    if (!d.page.onlySection) number += "." + std::to_string(d.page.sectionNumber);
+    if (!d.page.onlyPageInSection) number += "." + std::to_string(d.page.pageInSection);
     p.Centred(FormFont::Value, c.fr - 2000, c.fr, 500, 1000, number);
 }
 
@@ -277,42 +267,43 @@ void DrawSectionValues(FormPen& p, const Columns& c, const PageData& d) {
     p.Text(v, c.fl + 4800, 7951, StationText(d.rangeFrom));
     p.Text(v, c.fl + 9900, 7951, StationText(d.rangeTo));
     p.Text(v, c.rightValue, 7951, LengthText(d.rangeFrom, d.rangeTo));
-    const int32_t von = d.ItemInt("VON"), bis = d.ItemInt("BIS");
+    const EvaluationSection& section = d.page.section;
+    const int32_t von = section.fromDm, bis = section.toDm;
     p.Text(v, c.fl + 4800, 8451, StationText(von));
     p.Text(v, c.fl + 9900, 8451, StationText(bis));
     p.Text(v, c.rightValue, 8451, LengthText(von, bis));
 
     const bool none = d.NoEvaluation();
-    const int32_t width = d.ItemInt("BREITE");
+    const int32_t width = section.widthCm;
     if (none)
         p.Text(v, c.value1, 8951, "-");
     else if (width > 0)
         p.Text(v, c.value1, 8951, CommaFixed(width / 100.0, 2));
-    p.Text(v, c.fl + 7050, 8951, d.Item("FAHRBAHNOB"));
+    p.Text(v, c.fl + 7050, 8951, section.roadSurface);
     if (none)
         p.Text(v, c.fl + 12600, 8951, "-");
     else if (d.manySpeeds)
-        p.Text(v, c.fl + 12600, 8951, d.Item("MGESCHW"));
+        p.Text(v, c.fl + 12600, 8951, section.meanSpeed);
     else
         DrawField(p, d, 25, c.fl + 12600, 8951, c.fr - 100);
     if (d.showVarK) {
-        const std::string vark = d.Item("VARK");
+        const std::string& vark = section.vark;
         p.Text(v, c.rightValue, 8951, none || vark.empty() ? "-" : vark);
     }
 
-    p.Text(v, c.fl + 5900, 9454, none ? "-" : CommaFixed(d.ItemNumber("GRENZWERT") / 10.0, 1));
+    p.Text(v, c.fl + 5900, 9454, none ? "-" : CommaFixed(section.limitTenthMm / 10.0, 1));
     const bool dash = none || !d.DeductionPossible();
-    p.Text(v, c.fl + 10500, 9454, dash ? "-" : text::FormatFixed(d.ItemNumber("FAKTORK"), 2));
+    p.Text(v, c.fl + 10500, 9454, dash ? "-" : text::FormatFixed(section.factorK, 2));
     // The price with its unit is wider than its column: it ends 1 mm inside the frame.
     if (dash)
         p.Text(v, c.rightValue, 9454, "-");
     else
         p.Text(v, c.fr - 100, 9454,
-               text::FormatFixed(d.ItemNumber("PREIS"), 2) + " " + d.currency + "/m\xB2",
+               text::FormatFixed(section.unitPricePerM2, 2) + " " + d.currency + "/m\xB2",
                HAlign::Right);
 
-    const int32_t carried = d.ItemInt("SUMMEPQ_UEBERTRAG");
-    if (carried >= 0) p.Text(v, c.p2 + 300, 11451, std::to_string(carried));
+    const auto carried = d.page.carriedSumMm2;
+    if (carried && *carried >= 0) p.Text(v, c.p2 + 300, 11451, std::to_string(*carried));
 }
 
 }  // namespace
