@@ -59,6 +59,23 @@ inline constexpr double kShadeBottom = 24.8;
 inline constexpr double kAreaLine = -3.1;
 inline constexpr double kAreaBoxBottom = -3.6;
 inline constexpr double kAreaConnectorEnd = -5.1;
+// Area texts: the width of the end triangles, how far the arrow reaches
+// beyond the curve area and the size of its head, how far a box may reach
+// beyond it.
+inline constexpr int32_t kAreaTriangle = 80;
+inline constexpr int32_t kAreaArrowReach = 200;
+inline constexpr int32_t kArrowHead = 100;
+inline constexpr int32_t kAreaBoxReach = 300;
+// Text boxes: the room around a text, the callout's half width and height,
+// and the span the placer fills.
+inline constexpr int32_t kBoxPaddingX = 160;
+inline constexpr int32_t kBoxPaddingY = 50;
+inline constexpr int32_t kCalloutHalfWidth = 100;
+inline constexpr int32_t kCalloutHeight = 200;
+inline constexpr int32_t kTextBoxesLeft = -50;
+inline constexpr int32_t kTextBoxesReach = 200;
+// The speed caption stands right of the curve area.
+inline constexpr int32_t kSpeedCaptionRight = 1000;
 // Exceedance mark lines start 1 mm below the measured value.
 inline constexpr double kMarkBelowValue = 1.0;
 
@@ -93,6 +110,7 @@ inline constexpr uint32_t Rgb(int r, int g, int b) {
     return static_cast<uint32_t>(r) | (static_cast<uint32_t>(g) << 8) |
            (static_cast<uint32_t>(b) << 16);
 }
+inline constexpr uint32_t kBlack = Rgb(0, 0, 0);
 inline constexpr uint32_t kPaleYellow = Rgb(255, 255, 127);  // click range
 inline constexpr uint32_t kLightGrey = Rgb(209, 209, 209);   // 2 m bands
 inline constexpr uint32_t kWhite = Rgb(255, 255, 255);       // text boxes

@@ -16,10 +16,13 @@
 
 namespace nivora {
 
-namespace strip {
+namespace {
 
+using namespace diagram;
+
+// F1 .. F8, all Arial.
 FontSpec Font(int n) {
-    const diagram::FontDef& d = diagram::kFonts[static_cast<std::size_t>(std::clamp(n, 1, 8) - 1)];
+    const FontDef& d = kFonts[static_cast<std::size_t>(std::clamp(n, 1, 8) - 1)];
     FontSpec f;
     f.face = "Arial";
     f.height = d.height;
@@ -28,13 +31,6 @@ FontSpec Font(int n) {
     f.orientation = d.escapement;
     return f;
 }
-
-}  // namespace strip
-
-namespace {
-
-using namespace diagram;
-using strip::Font;
 
 PenSpec Pen(int32_t width, uint32_t colour) { return {false, width, colour}; }
 PenSpec NullPen() { return {true, 0, 0}; }
@@ -113,7 +109,7 @@ void StripPainter::Draw(SurfacePoint stripOrigin) {
     if (p.footer) {
         // Right of the upright speed caption (its height, 300, right of its
         // reference point) when that is shown, so that the two do not cross.
-        const int32_t x = p.showSpeed ? W + S(1000) + 300 + 300 : W + 1200;
+        const int32_t x = p.showSpeed ? W + S(kSpeedCaptionRight) + 300 + 300 : W + 1200;
         DrawFooterLine(dc, {x, -H - 400}, false, FooterAlign::Centre);
     }
     Captions();
@@ -169,7 +165,7 @@ void StripPainter::ValueGrid() {
     for (double mm = kValueTop; mm <= kValueBottom;
          mm += kValueGridStep, speed -= kSpeedLabelStep) {
         Line(-overhang, -Y(mm), W, -Y(mm));
-        dc.SetTextColour(0x000000);
+        dc.SetTextColour(kBlack);
         Text(-2 * overhang, -Y(mm) + kLabelRaise, HAlign::Right, Format1(mm));
         valueLabelsLeft = std::min(valueLabelsLeft, -2 * overhang - dc.MeasureText(Format1(mm)).cx);
         if (p.showSpeed && speed < kSpeedTop) {
@@ -177,7 +173,7 @@ void StripPainter::ValueGrid() {
             Text(W + 6 * overhang, -Y(mm) + kLabelRaise, HAlign::Right, Format1(speed));
         }
     }
-    dc.SetTextColour(0x000000);
+    dc.SetTextColour(kBlack);
 }
 
 void StripPainter::ZeroLine() {
@@ -221,8 +217,8 @@ void StripPainter::Captions() {
     dc.TextOut({static_cast<int32_t>(x), -H / 2}, p.valueCaption);
     if (p.showSpeed) {
         dc.SetTextColour(p.speedColour);
-        dc.TextOut({W + S(1000), -H / 2}, "Geschwindigkeit [km/h]");
-        dc.SetTextColour(0x000000);
+        dc.TextOut({W + S(kSpeedCaptionRight), -H / 2}, "Geschwindigkeit [km/h]");
+        dc.SetTextColour(kBlack);
     }
 }
 
@@ -236,20 +232,22 @@ void StripPainter::AreaTexts() {
         dc.SelectPen(Pen(kOutlineWidth, colour));
         dc.SelectBrush(Solid(colour));
         const int32_t xf = X(area.from), xl = X(area.to);
-        if (firstIn) dc.Polygon({{xf, yA}, {xf, y0}, {xf + S(80), yA}});
-        if (lastIn) dc.Polygon({{xl, yA}, {xl, y0}, {xl - S(80), yA}});
+        if (firstIn) dc.Polygon({{xf, yA}, {xf, y0}, {xf + S(kAreaTriangle), yA}});
+        if (lastIn) dc.Polygon({{xl, yA}, {xl, y0}, {xl - S(kAreaTriangle), yA}});
         bool writeText = false;
         long long m = 0;
         if (firstIn && !lastIn) {
-            Line(xf, yA, W + 200, yA);
-            Line(W + 200, yA, W + 100, yA + 100);
-            Line(W + 200, yA, W + 100, yA - 100);
+            const int32_t tip = W + kAreaArrowReach, back = tip - kArrowHead;
+            Line(xf, yA, tip, yA);
+            Line(tip, yA, back, yA + kArrowHead);
+            Line(tip, yA, back, yA - kArrowHead);
             m = (static_cast<long long>(W) + xf) / 2;
             writeText = true;
         } else if (lastIn && !firstIn) {
-            Line(xl, yA, -200, yA);
-            Line(-200, yA, -100, yA + 100);
-            Line(-200, yA, -100, yA - 100);
+            const int32_t tip = -kAreaArrowReach, back = tip + kArrowHead;
+            Line(xl, yA, tip, yA);
+            Line(tip, yA, back, yA + kArrowHead);
+            Line(tip, yA, back, yA - kArrowHead);
         } else {
             Line(xl, yA, xf, yA);
             m = (static_cast<long long>(xf) + xl) / 2;
@@ -261,15 +259,16 @@ void StripPainter::AreaTexts() {
         Line(mx, yA, mx, yC);
         dc.SelectFont(Font(BoxFont(p.zoomLevel)));
         // A text longer than the strip is cut, so that its box stays on the page.
-        const std::string fitted = FitTextEnd(dc, area.text, W - S(160));
+        const std::string fitted = FitTextEnd(dc, area.text, W - S(kBoxPaddingX));
         const SurfaceSize size = dc.MeasureText(fitted);
-        const int32_t w = size.cx + S(160), h = size.cy + S(50);
+        const int32_t w = size.cx + S(kBoxPaddingX), h = size.cy + S(kBoxPaddingY);
         int32_t left = mx - w / 2;
-        if (left + w > W + 300) left = W + 300 - w;
+        const int32_t reach = W + kAreaBoxReach;
+        if (left + w > reach) left = reach - w;
         // Clear of the value labels on the left, below the section texts and
         // clear of the boxes drawn before: further right, or one box lower
         // where the strip ends.
-        left = std::max(left, -S(100));
+        left = std::max(left, -S(kGridOverhang));
         int32_t bottom = yT;
         auto meets = [&](const SurfaceRect& b, int32_t gap) {
             return left < b.right + gap && left + w + gap > b.left && bottom < b.top &&
@@ -285,8 +284,8 @@ void StripPainter::AreaTexts() {
             for (const SurfaceRect& b : areaBoxes) {
                 if (!meets(b, S(100))) continue;
                 left = b.right + S(100);
-                if (left + w > W + 300) {
-                    left = std::max(-S(100), std::min(mx - w / 2, W + 300 - w));
+                if (left + w > reach) {
+                    left = std::max(-S(kGridOverhang), std::min(mx - w / 2, reach - w));
                     bottom = b.bottom - S(50) - h;
                 }
                 moved = true;
@@ -300,38 +299,30 @@ void StripPainter::AreaTexts() {
         boxRects.push_back(box);
         dc.SetTextColour(colour);
         dc.DrawTextCentred(box, fitted);
-        dc.SetTextColour(0x000000);
+        dc.SetTextColour(kBlack);
     }
 }
 
 void StripPainter::TextBoxes() {
-    v.textBoxes.Reset(-50, W + 200, p.zoom);
+    v.textBoxes.Reset(kTextBoxesLeft, W + kTextBoxesReach, p.zoom);
     dc.SelectBrush(Solid(kWhite));
     for (const TEXTBOX& box : p.textBoxes) {
         dc.SelectFont(Font(BoxFont(p.zoomLevel)));
-        const std::string fitted = FitTextEnd(dc, box.text, W - S(160));
+        const std::string fitted = FitTextEnd(dc, box.text, W - S(kBoxPaddingX));
         const SurfaceSize size = dc.MeasureText(fitted);
-        const int32_t w = size.cx + S(160), h = size.cy + S(50);
-        const int32_t ax = X(box.station), ay = -Y(0.0);
+        const int32_t w = size.cx + S(kBoxPaddingX), h = size.cy + S(kBoxPaddingY);
+        const int32_t ax = X(box.station), ay = -Y(0.0), half = S(kCalloutHalfWidth);
         const SurfacePoint corner = v.textBoxes.Place(w, ax);
         const int32_t L = corner.x, T = corner.y, R = L + w, B = T - h;
         std::vector<SurfacePoint> poly;
         if (ay > T) {
-            poly = {{ax - S(100), T},
-                    {ax, T + S(200)},
-                    {ax + S(100), T},
-                    {R, T},
-                    {R, B},
-                    {L, B},
-                    {L, T}};
+            poly = {
+                {ax - half, T}, {ax, T + S(kCalloutHeight)}, {ax + half, T}, {R, T}, {R, B}, {L, B},
+                {L, T}};
         } else {
-            poly = {{ax - S(100), B},
-                    {ax, B - S(200)},
-                    {ax + S(100), B},
-                    {R, B},
-                    {R, T},
-                    {L, T},
-                    {L, B}};
+            poly = {
+                {ax - half, B}, {ax, B - S(kCalloutHeight)}, {ax + half, B}, {R, B}, {R, T}, {L, T},
+                {L, B}};
         }
         poly[0].x = std::max(poly[0].x, L);
         poly[2].x = std::min(poly[2].x, R);
@@ -340,7 +331,7 @@ void StripPainter::TextBoxes() {
         boxRects.push_back({L, T, R, B});
         dc.SetTextColour(box.colour);
         dc.DrawTextCentred({L, T, R, B}, fitted);
-        dc.SetTextColour(0x000000);
+        dc.SetTextColour(kBlack);
     }
 }
 
@@ -370,7 +361,7 @@ void StripPainter::Separator(const SeparatorPlan& sep) {
         const int32_t left = right ? x - gap - size.cx : x + gap;
         separatorTexts.push_back({left, y, left + size.cx, y - size.cy});
     }
-    dc.SetTextColour(0x000000);
+    dc.SetTextColour(kBlack);
 }
 
 void StripPainter::Curve(const CurvePlan& c) {
@@ -402,8 +393,8 @@ void StripPainter::ExceedanceMarks() {
     ExceedanceLabelBand band;
     band.levelHeight = dc.MeasureText("0").cy;
     band.bottom = -H + S(20);
-    band.left = -S(100);
-    band.right = W + S(100);
+    band.left = -S(kGridOverhang);
+    band.right = W + S(kGridOverhang);
     band.gap = band.levelHeight / 3;
     band.obstacles = boxRects;
     const ExceedanceLabelLayout layout = PlaceExceedanceLabels(
@@ -419,7 +410,7 @@ void StripPainter::ExceedanceMarks() {
         dc.SetTextColour(label.counted ? p.countedColour : kGrey);
         Text(label.left, band.LevelTop(label.level), HAlign::Left, label.text);
     }
-    dc.SetTextColour(0x000000);
+    dc.SetTextColour(kBlack);
 }
 
 }  // namespace

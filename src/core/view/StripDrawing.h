@@ -25,10 +25,3 @@ void DrawPagePlan(IDrawingSurface& dc, const PagePlan& plan, SurfacePoint pageOr
                   StripState& state);
 
 }  // namespace nivora
-
-namespace nivora::strip {
-
-// F1 .. F8, all Arial.
-FontSpec Font(int n);
-
-}  // namespace nivora::strip

@@ -18,9 +18,7 @@ class CTextboxVerwaltung {
     // Top left corner of a box of width w whose callout points at x = anchor.
     SurfacePoint Place(int32_t width, int32_t anchor);
 
-    int32_t RowHeight(int row) const { return m_rows[row].height; }
     int32_t NextFree(int row) const { return m_rows[row].nextFree; }
-    int32_t RightLimit() const { return m_right; }
 
   private:
     struct Row {
