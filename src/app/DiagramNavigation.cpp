@@ -86,9 +86,8 @@ bool DiagramView::HasExceedances() const { return m_document->doc.Exceedances().
 bool DiagramView::StepExceedance(bool forward) {
     const auto& records = m_document->doc.Exceedances().Records();
     m_model.ComputePages();
-    const auto next =
-        nivora::StepExceedance(records, m_model.PagingState(), m_document->doc.Run().IsAscending(),
-                               m_model.CurrentPage(), m_highlight, forward);
+    const auto next = nivora::StepExceedance(m_model.ExceedancePages(), m_model.CurrentPage(),
+                                             m_highlight, forward);
     if (!next) {
         emit StatusMessage(
             records.empty() ? QStringLiteral("Die Messfahrt hat keine Überschreitungen.")
@@ -98,8 +97,7 @@ bool DiagramView::StepExceedance(bool forward) {
     }
     m_highlight = *next;
     const UEBERSCHREITUNG& e = records[*next];
-    const int page =
-        PageOfStation(m_model.PagingState(), m_document->doc.Run().IsAscending(), e.station);
+    const int page = m_model.ExceedancePages()[*next];
     GoToPage(page);
     ScrollToStation(e.station);
     const QString where = QStringLiteral("Überschreitung %1 bei %2 m, Seite %3")

@@ -5,13 +5,13 @@
 #include <optional>
 
 #include "platform/DrawingSurface.h"
-#include "view/PageGeometry.h"
+#include "view/DiagramGeometry.h"
 
 namespace nivora {
 
 class CGetMouseDm {
   public:
-    static constexpr int kMaxStrips = geometry::kMaxStripsPerPage;
+    static constexpr int kMaxStrips = diagram::kMaxStripsPerPage;
 
     struct Entry {
         SurfaceRect rect;  // relative to a zero window origin

@@ -10,11 +10,6 @@ namespace nivora {
 
 namespace {
 
-long long PageLength(const Paging& paging) {
-    return static_cast<long long>(std::max(paging.stripsPerPage, 1)) *
-           std::max<long long>(paging.stripLength, 1);
-}
-
 // A typed station: "Station 1,2345 km", "1234,5 m". Metres carry decimetres
 // in their first decimal, kilometres in their fourth.
 constexpr std::string_view kStationWord = "station";
@@ -58,13 +53,9 @@ int PageOfStation(const Paging& paging, bool ascending, int32_t station) {
 
 PageSpan SpanOfPage(const Paging& paging, bool ascending, int page) {
     const long long dir = ascending ? 1 : -1;
-    const int spp = std::max(paging.stripsPerPage, 1);
-    const long long start =
-        static_cast<long long>(page - 1) * PageLength(paging) * dir + paging.firstPageStart;
-    const int rest = paging.stripCount % spp;
-    const int strips = page < paging.pageCount || rest == 0 ? spp : rest;
-    return {text::ClampToInt(start),
-            text::ClampToInt(start + static_cast<long long>(strips) * paging.stripLength * dir)};
+    const long long start = PageStart(paging, ascending, page);
+    const long long strips = StripsOnPage(paging, page);
+    return {text::ClampToInt(start), text::ClampToInt(start + strips * paging.stripLength * dir)};
 }
 
 std::optional<int32_t> ParseStationText(std::string_view text) {
@@ -111,27 +102,24 @@ std::optional<int32_t> ParseStationText(std::string_view text) {
     return text::ClampToInt(negative ? -dm : dm);
 }
 
-std::optional<std::size_t> StepExceedance(const std::vector<UEBERSCHREITUNG>& records,
-                                          const Paging& paging, bool ascending, int currentPage,
+std::optional<std::size_t> StepExceedance(const std::vector<int>& pages, int currentPage,
                                           std::optional<std::size_t> shown, bool forward) {
-    if (records.empty()) return std::nullopt;
-    const auto pageOf = [&](std::size_t i) {
-        return PageOfStation(paging, ascending, records[i].station);
-    };
-    if (shown && *shown < records.size() && pageOf(*shown) == currentPage) {
+    if (pages.empty()) return std::nullopt;
+    const auto pageOf = [&](std::size_t i) { return pages[i]; };
+    if (shown && *shown < pages.size() && pageOf(*shown) == currentPage) {
         if (forward) {
-            if (*shown + 1 < records.size()) return *shown + 1;
+            if (*shown + 1 < pages.size()) return *shown + 1;
             return std::nullopt;
         }
         if (*shown > 0) return *shown - 1;
         return std::nullopt;
     }
     if (forward) {
-        for (std::size_t i = 0; i < records.size(); ++i)
+        for (std::size_t i = 0; i < pages.size(); ++i)
             if (pageOf(i) >= currentPage) return i;
         return std::nullopt;
     }
-    for (std::size_t i = records.size(); i-- > 0;)
+    for (std::size_t i = pages.size(); i-- > 0;)
         if (pageOf(i) <= currentPage) return i;
     return std::nullopt;
 }

@@ -8,7 +8,6 @@
 #include <string_view>
 #include <vector>
 
-#include "document/Ueberschreitung.h"
 #include "view/Paging.h"
 
 namespace nivora {
@@ -34,13 +33,13 @@ PageSpan SpanOfPage(const Paging& paging, bool ascending, int page);
 // the text is no station.
 std::optional<int32_t> ParseStationText(std::string_view text);
 
-// The exceedance to show next, as an index into records (which are in the
-// run's order). From the one shown, when it lies on the current page, the
-// neighbour in the given direction; otherwise forward the first on the
-// current page or after it, backward the last on the current page or before
-// it. Empty when there is none in that direction.
-std::optional<std::size_t> StepExceedance(const std::vector<UEBERSCHREITUNG>& records,
-                                          const Paging& paging, bool ascending, int currentPage,
+// The exceedance to show next, as an index into the exceedance list (which
+// is in the run's order), given the page of each (ExceedancePages). From the
+// one shown, when it lies on the current page, the neighbour in the given
+// direction; otherwise forward the first on the current page or after it,
+// backward the last on the current page or before it. Empty when there is
+// none in that direction.
+std::optional<std::size_t> StepExceedance(const std::vector<int>& pages, int currentPage,
                                           std::optional<std::size_t> shown, bool forward);
 
 }  // namespace nivora

@@ -9,24 +9,22 @@
 #include "platform/SettingsStore.h"
 #include "text/Number.h"
 #include "view/AuswertungsDruck.h"
-#include "view/PageGeometry.h"
 #include "view/PlotPageFrame.h"
 
 namespace nivora {
 
 namespace {
-using namespace geometry;
 
 constexpr const char* kSettingsSection = "Sonstiges";
 constexpr const char* kStripsEntry = "DiagrammeProSeite";
 constexpr int kDefaultStripsPerPage = 3;
 
-int32_t Scaled(int32_t n, double z) { return text::TruncToInt(n * z); }
+using diagram::Scaled;
 }  // namespace
 
 CNivoraView::CNivoraView(CNivoraDoc& doc, const CTextTabelle& texts, const IClock& clock)
     : m_doc(doc), m_texts(texts), m_clock(clock) {
-    ApplyZoom(kInitialZoomLevel);
+    ApplyZoom(diagram::kInitialZoomLevel);
 }
 
 void CNivoraView::OnInitialUpdate(const ISettingsStore* store) {
@@ -54,17 +52,14 @@ void CNivoraView::ComputePages() {
 }
 
 void CNivoraView::NumberExceedancePages() {
-    const auto& records = m_doc.Exceedances().Records();
-    const bool ascending = m_doc.Run().IsAscending();
-    m_exceedancePages.resize(records.size());
-    for (std::size_t i = 0; i < records.size(); ++i)
-        m_exceedancePages[i] = ExceedancePage(records[i].station, ascending, m_paging);
+    m_exceedancePages =
+        nivora::ExceedancePages(m_doc.Exceedances().Records(), m_doc.Run().IsAscending(), m_paging);
 }
 
 void CNivoraView::ApplyZoom(int level) {
     m_zoomLevel = level;
     m_zoom = nivora::ZoomFactor(level);
-    m_scrollTotal = {Scaled(kScrollWidth, m_zoom), Scaled(kScrollHeight, m_zoom)};
+    m_scrollTotal = {Scaled(diagram::kScrollWidth, m_zoom), Scaled(diagram::kScrollHeight, m_zoom)};
 }
 
 void CNivoraView::PageBack() {
@@ -96,37 +91,18 @@ void CNivoraView::OnDraw(IDrawingSurface& dc) {
     std::snprintf(buffer, sizeof buffer, "   Seite %d von %d", m_currentPage, m_paging.pageCount);
     m_title = m_doc.FilePath() + buffer;
     const SurfacePoint saved = dc.GetWindowOrigin();
-    dc.SetWindowOrigin({saved.x, saved.y + kScreenPageTop});
+    dc.SetWindowOrigin({saved.x, saved.y + diagram::kScreenPageTop});
     DrawPage(dc, m_currentPage, {0, 0});
     dc.SetWindowOrigin(saved);
 }
 
 void CNivoraView::DrawPage(IDrawingSurface& dc, int page, SurfacePoint origin) {
-    m_strip.registry.Clear();
-    if (m_paging.pageCount <= 0 || m_doc.Run().WorkingSamples().empty()) return;
-    const int spp = m_paging.stripsPerPage;
-    const long long dir = m_doc.Run().IsAscending() ? 1 : -1;
-    const long long length = m_paging.stripLength;
-    const long long pageStart =
-        static_cast<long long>(page - 1) * spp * length * dir + m_paging.firstPageStart;
-    const int rest = m_paging.stripCount % spp;
-    const bool notLast = page < m_paging.pageCount;
-    const bool drawn[kMaxStripsPerPage] = {true, notLast || rest == 2 || rest == 0,
-                                           spp == 3 && (notLast || rest == 0)};
-    const int32_t curveHeight = Scaled(kCurveHeight, m_zoom);
-    const StripInput in{m_doc, m_texts, m_zoom, m_zoomLevel, m_paging.scale, m_printing, m_grid2m};
-    for (int k = 0; k < spp; ++k) {
-        if (!drawn[k]) continue;
-        SurfacePoint stripOrigin = origin;
-        if (spp == 3) {
-            stripOrigin.y -= k * (curveHeight + Scaled(kStripGap, m_zoom));
-        } else {
-            stripOrigin.y -= Scaled(kTwoStripsTop, m_zoom) + k * Scaled(kTwoStripsPitch, m_zoom);
-        }
-        const long long start = pageStart + k * length * dir;
-        DrawStrip(dc, in, m_strip, stripOrigin, text::ClampToInt(start),
-                  text::ClampToInt(start + length * dir), curveHeight, k == 0, spp == 2);
-    }
+    DrawPagePlan(dc, PlanPage(page), origin, m_strip);
+}
+
+PagePlan CNivoraView::PlanPage(int page) {
+    const PlanInput in{m_doc, m_texts, m_paging, m_zoom, m_zoomLevel, m_printing, m_grid2m};
+    return nivora::PlanPage(in, page, m_sampleIndexes);
 }
 
 void CNivoraView::SetEvaluationMode(bool on) {
@@ -135,8 +111,8 @@ void CNivoraView::SetEvaluationMode(bool on) {
 }
 
 void CNivoraView::OnPreparePrinting(PrintJobInfo& job) {
-    m_zoomLevel = kPrintZoomLevel;
-    m_zoom = nivora::ZoomFactor(kPrintZoomLevel);
+    m_zoomLevel = diagram::kPrintZoomLevel;
+    m_zoom = nivora::ZoomFactor(diagram::kPrintZoomLevel);
     if (m_evaluationMode) {
         BuildEvaluation(m_doc, m_evaluation);
         job.maxPage = m_evaluation.GetPageCount();
@@ -162,8 +138,8 @@ void CNivoraView::OnPrint(IDrawingSurface& dc, const PrintJobInfo& job, int page
     // 270 mm of diagram always fit to the right of the origin.
     const long long x0 =
         std::min<long long>(static_cast<long long>(r.left) + m_doc.State().Settings().linkerRand,
-                            static_cast<long long>(r.right) - kPrintDiagramWidth);
-    DrawPage(dc, page, {text::ClampToInt(x0), -kPrintPageTop});
+                            static_cast<long long>(r.right) - diagram::kPrintDiagramWidth);
+    DrawPage(dc, page, {text::ClampToInt(x0), diagram::kPrintPageTop});
 }
 
 void CNivoraView::OnEndPrinting() { m_printing = false; }

@@ -8,6 +8,8 @@
 
 #include "evaluation/AuswertungsSeiten.h"
 #include "platform/DrawingSurface.h"
+#include "view/DiagramGeometry.h"
+#include "view/PagePlan.h"
 #include "view/Paging.h"
 #include "view/StripDrawing.h"
 
@@ -31,11 +33,8 @@ struct PrintJobInfo {
 
 class CNivoraView {
   public:
-    static constexpr int kMinZoomLevel = -2;
-    static constexpr int kMaxZoomLevel = 5;
-    static constexpr int kInitialZoomLevel = 4;
-    // Factor 1.0: printed pages have their paper size.
-    static constexpr int kPrintZoomLevel = 5;
+    static constexpr int kMinZoomLevel = diagram::kMinZoomLevel;
+    static constexpr int kMaxZoomLevel = diagram::kMaxZoomLevel;
 
     CNivoraView(CNivoraDoc& doc, const CTextTabelle& texts, const IClock& clock);
 
@@ -49,6 +48,8 @@ class CNivoraView {
     void OnDraw(IDrawingSurface& dc);
     // One page with its strips at the given page origin.
     void DrawPage(IDrawingSurface& dc, int page, SurfacePoint origin);
+    // What a page shows, from the pages last computed.
+    PagePlan PlanPage(int page);
     // Strip length from the stored scale, the pages from the run and the
     // exceedances' page numbers.
     void ComputePages();
@@ -95,9 +96,6 @@ class CNivoraView {
     SurfaceSize ScrollPage() const { return {m_scrollTotal.cx / 2, m_scrollTotal.cy / 2}; }
     SurfaceSize ScrollLine() const { return {m_scrollTotal.cx / 20, m_scrollTotal.cy / 20}; }
     const CGetMouseDm& StripRegistry() const { return m_strip.registry; }
-    const CAchse& StationAxis() const { return m_strip.stationAxis; }
-    const CAchse& ValueAxis() const { return m_strip.valueAxis; }
-    const CAchse& SpeedAxis() const { return m_strip.speedAxis; }
     const CTextboxVerwaltung& TextBoxes() const { return m_strip.textBoxes; }
     // The page of every exceedance, in the order of the exceedance list: the
     // first page whose strips draw it (see ExceedancePage).
@@ -113,9 +111,8 @@ class CNivoraView {
     const CTextTabelle& m_texts;
     const IClock& m_clock;
     bool m_evaluationMode = false;
-    // Zoom and scroll sizes are set by ApplyZoom from the constructor on.
-    int m_zoomLevel = kInitialZoomLevel;
-    double m_zoom = 1.0;
+    int m_zoomLevel = diagram::kInitialZoomLevel;
+    double m_zoom = nivora::ZoomFactor(diagram::kInitialZoomLevel);
     Paging m_paging;
     int m_currentPage = 1;
     bool m_grid2m = false;
@@ -124,6 +121,7 @@ class CNivoraView {
     std::string m_title;
     SurfaceSize m_scrollTotal;
     StripState m_strip;
+    SampleIndexes m_sampleIndexes;
     std::vector<int> m_exceedancePages;
     CAuswertungsSeiten m_evaluation;
 };

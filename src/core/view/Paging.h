@@ -1,7 +1,10 @@
 #pragma once
-// How a run is cut into strips and pages at its length scale, and the zoom
-// levels of the diagram view.
+// How a run is cut into strips and pages at its length scale, the page of
+// every exceedance, and the zoom levels of the diagram view.
 #include <cstdint>
+#include <vector>
+
+#include "document/Ueberschreitung.h"
 
 namespace nivora {
 
@@ -27,11 +30,23 @@ int ScaleForPaging(int storedScale);
 // working samples; a run without samples gets page count 0 and keeps the rest.
 void ComputePages(const CMessFahrtDaten& run, int storedScale, Paging& paging);
 
+// Stations one page spans (strips per page · strip length), at least 1.
+long long PageLength(const Paging& paging);
+// The station at the left edge of a page.
+long long PageStart(const Paging& paging, bool ascending, int page);
+// How many strips a page shows: all but on the last page, which shows only
+// the strips the run reaches.
+int StripsOnPage(const Paging& paging, int page);
+
 // The page of an exceedance at this station: the first page, in the run's
 // direction, whose strips draw it (a strip draws both its ends); one that no
 // strip draws gets |station - first page start| / (strip length · strips per
 // page) + 1, held within 1 .. page count.
 int ExceedancePage(long long station, bool ascending, const Paging& paging);
+// The page of every exceedance, in list order. The view, the evaluation
+// list and the step from exceedance to exceedance all read these.
+std::vector<int> ExceedancePages(const std::vector<UEBERSCHREITUNG>& records, bool ascending,
+                                 const Paging& paging);
 
 // Page count for a strip count: int((strips - 0.5) / strips per page) + 1.
 int PageCountFor(int stripCount, int stripsPerPage);

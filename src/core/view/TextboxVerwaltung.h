@@ -5,21 +5,20 @@
 #include <cstdint>
 
 #include "platform/DrawingSurface.h"
+#include "view/DiagramGeometry.h"
 
 namespace nivora {
 
 class CTextboxVerwaltung {
   public:
-    static constexpr int kRows = 5;
-    static constexpr int kPlacementRows = 3;
+    static constexpr int kRows = static_cast<int>(diagram::kTextBoxRows.size());
+    static constexpr int kPlacementRows = diagram::kTextBoxPlacementRows;
 
     void Reset(int32_t left, int32_t right, double zoom);
     // Top left corner of a box of width w whose callout points at x = anchor.
     SurfacePoint Place(int32_t width, int32_t anchor);
 
-    int32_t RowHeight(int row) const { return m_rows[row].height; }
     int32_t NextFree(int row) const { return m_rows[row].nextFree; }
-    int32_t RightLimit() const { return m_right; }
 
   private:
     struct Row {

@@ -133,16 +133,17 @@ TEST(Navigation, StepExceedanceAcrossPagesInBothDirections) {
         {4, std::nullopt, false, 3},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(StepExceedance(records, p, true, c.page, c.shown, c.forward), c.next)
+        EXPECT_EQ(StepExceedance(ExceedancePages(records, true, p), c.page, c.shown, c.forward),
+                  c.next)
             << "page " << c.page << " forward " << c.forward;
     }
-    EXPECT_EQ(StepExceedance({}, p, true, 1, std::nullopt, true), std::nullopt);
+    EXPECT_EQ(StepExceedance({}, 1, std::nullopt, true), std::nullopt);
     // A descending run: records run from the high stations down.
     const auto down = Records({9500, 6500, 500});
     const Paging d = TenStrips(10000);
-    EXPECT_EQ(StepExceedance(down, d, false, 1, std::nullopt, true), 0u);
-    EXPECT_EQ(StepExceedance(down, d, false, 2, std::nullopt, true), 1u);
-    EXPECT_EQ(StepExceedance(down, d, false, 4, std::nullopt, false), 2u);
+    EXPECT_EQ(StepExceedance(ExceedancePages(down, false, d), 1, std::nullopt, true), 0u);
+    EXPECT_EQ(StepExceedance(ExceedancePages(down, false, d), 2, std::nullopt, true), 1u);
+    EXPECT_EQ(StepExceedance(ExceedancePages(down, false, d), 4, std::nullopt, false), 2u);
 }
 
 }  // namespace

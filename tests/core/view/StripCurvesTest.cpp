@@ -159,9 +159,9 @@ TEST(StripCurves, ExceedanceMarksLabelsAndPens) {
         uint32_t colour;
     };
     const Mark marks[] = {{"1", 5000 - 90, 255},
-                          {"(2)", 10000 - 270, strip::kGrey},
+                          {"(2)", 10000 - 270, diagram::kGrey},
                           {"3: Riss", 15000 - 80, 255},
-                          {"(4: Flick)", 20000 - 80, strip::kGrey},
+                          {"(4: Flick)", 20000 - 80, diagram::kGrey},
                           {"5", W - 90, 255}};
     for (const auto& m : marks) {
         const Rec* t = FindText(texts, m.label);
@@ -179,7 +179,7 @@ TEST(StripCurves, ExceedanceMarksLabelsAndPens) {
     EXPECT_NE(FindText(InStrip(s, Op::Text, 1), "5"), nullptr);
     for (const auto& g : segs) {
         if (g.a.x == 10000 && g.b.x == 10000 && g.b.y == -2880) {
-            EXPECT_EQ(g.pen, (PenSpec{false, 10, strip::kGrey}));
+            EXPECT_EQ(g.pen, (PenSpec{false, 10, diagram::kGrey}));
         }
     }
 }

@@ -39,7 +39,7 @@ TEST(StripItems, ClickRange) {
         f.Stretch(0, 3000);
         for (const auto& t : c.clicks) f.doc.ClickedStations().Push(t);
         auto& s = f.Draw();
-        const auto rects = Rects(s, c.strip, strip::kPaleYellow);
+        const auto rects = Rects(s, c.strip, diagram::kPaleYellow);
         ASSERT_EQ(rects.size(), c.drawn ? 1u : 0u) << c.clicks.size();
         if (!c.drawn) continue;
         EXPECT_EQ(rects[0].rect, (SurfaceRect{c.x1, -21, c.x2, -3178}));
@@ -49,7 +49,7 @@ TEST(StripItems, ClickRange) {
     printing.Stretch(0, 3000);
     printing.doc.ClickedStations().Push("300");
     printing.view.OnBeginPrinting();
-    EXPECT_TRUE(Rects(printing.Draw(), 0, strip::kPaleYellow).empty());
+    EXPECT_TRUE(Rects(printing.Draw(), 0, diagram::kPaleYellow).empty());
 }
 
 TEST(StripItems, ExcludedAreasAreHatchedWithinTheStrip) {
@@ -61,7 +61,7 @@ TEST(StripItems, ExcludedAreasAreHatchedWithinTheStrip) {
         std::vector<SurfaceRect> out;
         for (const auto& r : InStrip(s, Op::Rectangle, strip))
             if (r.state.brush.style == BrushSpec::Style::BackDiagonalHatch) {
-                EXPECT_EQ(r.state.brush.colour, strip::kHatch);
+                EXPECT_EQ(r.state.brush.colour, diagram::kHatch);
                 EXPECT_TRUE(r.state.pen.none);
                 out.push_back(r.rect);
             }
@@ -107,7 +107,7 @@ TEST(StripItems, SeparatorOnAStripBoundaryBelongsToTheStripItStarts) {
     auto magentaVerticals = [&](int strip) {
         std::vector<int32_t> xs;
         for (const auto& g : Segments(s, strip))
-            if (g.pen.colour == strip::kMagenta && g.a.x == g.b.x) xs.push_back(g.a.x);
+            if (g.pen.colour == diagram::kMagenta && g.a.x == g.b.x) xs.push_back(g.a.x);
         return xs;
     };
     EXPECT_TRUE(magentaVerticals(0).empty());
@@ -130,7 +130,7 @@ TEST(StripItems, SeparatorOnAStripBoundaryBelongsToTheStripItStarts) {
     EXPECT_EQ(right1->points[0], (SurfacePoint{100, 600}));
     EXPECT_EQ(right2->points[0], (SurfacePoint{100, 350}));
     EXPECT_EQ(right1->state.hAlign, HAlign::Left);
-    EXPECT_EQ(right1->state.textColour, strip::kMagenta);
+    EXPECT_EQ(right1->state.textColour, diagram::kMagenta);
     EXPECT_EQ(right1->state.font.height, 250);
     const auto segs = Segments(s, 1);
     EXPECT_TRUE(HasSegment(segs, {0, 600}, {0, -H - 100}));
@@ -173,7 +173,7 @@ TEST(StripItems, SeparatorsCloseTogetherStaggerOnTwoStripPages) {
         auto& s = f.Draw();
         std::vector<int32_t> tops;
         for (const auto& r : s.Of(Op::LineTo))
-            if (r.state.pen.colour == strip::kMagenta && r.points[0].x == r.points[1].x)
+            if (r.state.pen.colour == diagram::kMagenta && r.points[0].x == r.points[1].x)
                 tops.push_back(r.points[0].y);
         // 500, 950, ... 2750 and the seventh at 500 again, times 600/500 at level 5.
         const std::vector<int32_t> staggered = {600, 1140, 1680, 2220, 2760, 3300, 600, 1140};
@@ -225,10 +225,10 @@ TEST(StripItems, TwoMetreBands) {
         f.Stretch(c.first, c.last, 5);
         f.State({"MANUVONBIS=" + std::to_string(c.first) + ";" + std::to_string(c.last),
                  "ABSCHNITTE=[" + std::to_string(c.first) + "|350|40|10|||1||||]"});
-        EXPECT_TRUE(Rects(f.Draw(), c.strip, strip::kLightGrey).empty());  // grid off
+        EXPECT_TRUE(Rects(f.Draw(), c.strip, diagram::kLightGrey).empty());  // grid off
         f.view.ToggleGrid();
         auto& s = f.Draw();
-        const auto bands = Rects(s, c.strip, strip::kLightGrey);
+        const auto bands = Rects(s, c.strip, diagram::kLightGrey);
         ASSERT_GT(bands.size(), 20u);
         const int32_t start = f.view.StripRegistry().At(c.strip).leftStation;
         const int32_t end = f.view.StripRegistry().At(c.strip).rightStation;

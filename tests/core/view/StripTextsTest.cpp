@@ -42,7 +42,7 @@ TEST(StripTexts, AreaTextWithinOneStrip) {
     const auto frames = InStrip(s, Op::Rectangle, 0);
     ASSERT_FALSE(frames.empty());
     EXPECT_EQ(frames.back().rect, boxes[0].rect);
-    EXPECT_EQ(frames.back().state.brush.colour, strip::kWhite);
+    EXPECT_EQ(frames.back().state.brush.colour, diagram::kWhite);
     EXPECT_EQ(frames.back().state.pen, (PenSpec{false, 10, 255}));
 }
 
