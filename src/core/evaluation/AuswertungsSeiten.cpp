@@ -55,7 +55,7 @@ void CAuswertungsSeiten::Build(const AuswertungsEingabe& input,
     stations.reserve(exceedanceLines.size());
     for (const auto& l : exceedanceLines) stations.push_back(text::ToInt(Field(l, 0)));
 
-    for (const AuswertungsAbschnitt& s : input.sections) {
+    for (const ABSCHNITT& s : input.sections) {
         const int32_t low = std::min(s.from, s.to), high = std::max(s.from, s.to);
         std::vector<std::string> lines;
         for (std::size_t i = 0; i < exceedanceLines.size(); ++i) {
@@ -118,7 +118,7 @@ void CAuswertungsSeiten::WriteMarkerItems(const AuswertungsEingabe& input) {
     bool pageHasContent = false;
     std::size_t current = 0;
     double totalDeduction = 0.0;
-    const AuswertungsAbschnitt none{};
+    const ABSCHNITT none{};
 
     for (std::string& line : m_lines) {
         if (!IsMarker(line)) {
@@ -131,7 +131,7 @@ void CAuswertungsSeiten::WriteMarkerItems(const AuswertungsEingabe& input) {
             continue;
         }
         ++m_pageCount;
-        const AuswertungsAbschnitt& s = current < sections.size() ? sections[current] : none;
+        const ABSCHNITT& s = current < sections.size() ? sections[current] : none;
         const bool isEnd = line.compare(0, 13, "FF ABSCH_ENDE") == 0;
         std::string items;
         items += Item("SUMMEPQ", std::to_string(text::ClampToInt(sectionSum)));
@@ -140,8 +140,9 @@ void CAuswertungsSeiten::WriteMarkerItems(const AuswertungsEingabe& input) {
             items += Item("SUMMEPQ_UEBERTRAG", std::to_string(text::ClampToInt(carried)));
         items += Item("VON", std::to_string(s.from));
         items += Item("BIS", std::to_string(s.to));
-        items += Item("PREIS", text::FormatFixed(s.unitPrice, 2));
-        items += Item("FAKTORK", text::FormatFixed(s.factorK, 2));
+        const double factorK = s.FactorK(), unitPrice = s.UnitPrice();
+        items += Item("PREIS", text::FormatFixed(unitPrice, 2));
+        items += Item("FAKTORK", text::FormatFixed(factorK, 2));
         items += Item("GRENZWERT", text::FormatFixed(static_cast<double>(s.limit), 1));
         const long long length = static_cast<long long>(s.to) - s.from;
         items += Item("LAENGE", std::to_string(text::ClampToInt(length < 0 ? -length : length)));
@@ -168,9 +169,9 @@ void CAuswertungsSeiten::WriteMarkerItems(const AuswertungsEingabe& input) {
             items += Item("LFDNR_SEITE_IM_ABSCHNITT", std::to_string(pageInSection));
             items += Item("NUR_EINE_SEITE_IM_ABSCHNITT", pageInSection == 1 ? "1" : "0");
             pageInSection = 0;
-            if (pageHasContent && s.factorK > 0.0001 && s.unitPrice > 0.0001) {
+            if (pageHasContent && factorK > 0.0001 && unitPrice > 0.0001) {
                 const double deduction =
-                    static_cast<double>(sectionSum) * (s.width / 100.0) * s.factorK * s.unitPrice;
+                    static_cast<double>(sectionSum) * (s.width / 100.0) * factorK * unitPrice;
                 const std::string written = text::FormatFixed(deduction, 2);
                 items += Item("ABZUG", written);
                 totalDeduction += text::ReadNumber(written);

@@ -238,20 +238,12 @@ void StripPainter::ClickRange() {
 }
 
 void StripPainter::SectionItems() {
-    const std::string profile = doc.State().GetLimitProfile(start, end);
-    ForEachBracketGroup(profile, [&](std::size_t b, std::size_t e) {
-        const std::string_view g = std::string_view(profile).substr(b, e - b);
-        const std::string kind = text::GetField(g, ";", 0);
-        auto field = [&](int i) { return text::ToInt(text::GetField(g, ";", i)); };
-        if (kind == "g") {
-            limitLines.push_back({field(1), field(2), field(3)});
-        } else if (kind == "r") {
-            if (in.grid2m) Bands(field(1), field(2), field(3), field(4));
-        } else if (kind == "w") {
-            Separator(field(1));
-        }
-        return true;
-    });
+    const LimitProfile profile = doc.State().GetLimitProfile(start, end);
+    for (const LimitSpan& s : profile.spans) {
+        limitLines.push_back({s.from, s.to, s.limit});
+        if (s.limit > 0 && in.grid2m) Bands(s.from, s.to, s.phase, s.halfPeriod);
+    }
+    for (const int32_t station : profile.boundaries) Separator(station);
 }
 
 void StripPainter::ExcludedAreas() {

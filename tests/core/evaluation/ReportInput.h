@@ -2,6 +2,7 @@
 // Report input written by hand for the evaluation tests: sections,
 // exceedance lines and the section lookup over them.
 #include <algorithm>
+#include <charconv>
 #include <cstdint>
 #include <string>
 #include <utility>
@@ -11,14 +12,21 @@
 
 namespace nivora::test {
 
-inline AuswertungsAbschnitt Section(int32_t from, int32_t to, double k = 0.6, double price = 12.5) {
-    AuswertungsAbschnitt s;
+// A number as the state file stores it: the shortest text that reads back as it.
+inline std::string NumberText(double v) {
+    char buffer[64];
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, v).ptr;
+    return std::string(buffer, end);
+}
+
+inline ABSCHNITT Section(int32_t from, int32_t to, double k = 0.6, double price = 12.5) {
+    ABSCHNITT s;
     s.from = from;
     s.to = to;
     s.width = 350;
     s.limit = 40;
-    s.factorK = k;
-    s.unitPrice = price;
+    s.factorK = NumberText(k);
+    s.unitPrice = NumberText(price);
     return s;
 }
 
@@ -28,7 +36,7 @@ inline std::string Row(int32_t station, int p, bool counted, const std::string& 
            "|" + remark + "|" + (counted ? "1" : "0") + "||" + speed + ">>>";
 }
 
-inline AuswertungsEingabe Input(std::vector<AuswertungsAbschnitt> sections,
+inline AuswertungsEingabe Input(std::vector<ABSCHNITT> sections,
                                 std::vector<AuswertungsBereich> areas = {}) {
     AuswertungsEingabe in;
     in.sections = std::move(sections);
