@@ -109,8 +109,22 @@ inline void FuzzReportLines(const uint8_t* data, std::size_t size) {
         exceedances.push_back(std::move(e));
     }
     AuswertungsEingabe in;
-    in.sections = {{0, 500, 350, 40, 0.6, 12.5, true, "AC 11 D S", "4.5", "10.1"},
-                   {500, 200, 325, 45, 0.6, 14, false, "", "", ""}};
+    auto section = [](int32_t from, int32_t to, int32_t width, int32_t limit, const char* price,
+                      bool evaluate) {
+        ABSCHNITT s;
+        s.from = from;
+        s.to = to;
+        s.width = width;
+        s.limit = limit;
+        s.factorK = "0.6";
+        s.unitPrice = price;
+        s.evaluate = evaluate;
+        return s;
+    };
+    in.sections = {section(0, 500, 350, 40, "12.5", true), section(500, 200, 325, 45, "14", false)};
+    in.sections[0].roadSurface = "AC 11 D S";
+    in.sections[0].meanSpeed = "4.5";
+    in.sections[0].vark = "10.1";
     in.sectionNumberAndWidth = [](int32_t s) {
         return s < 500 ? std::pair<int, int>{1, 350} : std::pair<int, int>{2, 325};
     };

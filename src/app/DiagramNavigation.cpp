@@ -170,7 +170,6 @@ void DiagramView::PaintHighlight(QPainter& painter) {
 }
 
 void DiagramView::SetOverviewVisible(bool on) {
-    m_overviewVisible = on;
     m_overview->setVisible(on);
     setViewportMargins(0, on ? OverviewBar::kHeight : 0, 0, 0);
     LayoutOverview();

@@ -10,15 +10,12 @@
 #include "document/NivoraDoc.h"
 #include "lists/ColumnWidths.h"
 #include "lists/PersListCtrl.h"
-#include "text/Number.h"
 
 namespace nivora::app {
 namespace {
 
 constexpr int kList = 1067;
 constexpr int kEditButton = 1074;
-
-std::string Metres(int32_t dm) { return text::FormatFixed(dm / 10.0, 1); }
 
 Qt::Alignment AlignmentOf(CAbschnitteDlg::Align align) {
     switch (align) {
@@ -32,17 +29,10 @@ Qt::Alignment AlignmentOf(CAbschnitteDlg::Align align) {
     return Qt::AlignLeft;
 }
 
-// The dialog is opened with the range as the view passes it: metres.
-CAbschnitteDlg LogicFor(const CNivoraDoc& doc) {
-    int32_t from = 0, to = 0;
-    doc.State().GetManuVonBis(from, to);
-    return CAbschnitteDlg(doc.State().GetValue("ABSCHNITTE", ""), Metres(from), Metres(to));
-}
-
 }  // namespace
 
 SectionListDialog::SectionListDialog(CNivoraDoc& doc, ISettingsStore& store, QWidget* parent)
-    : QDialog(parent), m_doc(doc), m_logic(LogicFor(doc)) {
+    : QDialog(parent), m_doc(doc), m_logic(doc.SectionListDialog()) {
     setWindowTitle(qt::FromCp1252(CAbschnitteDlg::kTitle));
     m_list = new CPersListCtrl(this);
     m_list->setObjectName(ControlName("list", kList));
@@ -103,9 +93,7 @@ void SectionListDialog::EditSelected() {
 }
 
 void SectionListDialog::accept() {
-    auto& state = m_doc.State();
-    state.SetValue("ABSCHNITTE", m_logic.AbschnitteOnOk());
-    state.SetValue("STATGES", m_logic.StatgesOnOk(m_doc.Run()));
+    m_doc.ConfirmSectionList(m_logic);
     QDialog::accept();
 }
 

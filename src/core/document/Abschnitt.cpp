@@ -11,41 +11,51 @@ namespace nivora {
 
 using text::GetCharField;
 
-std::string Abschnitt::Encode() const {
+std::string ABSCHNITT::Encode() const {
     return std::to_string(from) + "|" + std::to_string(width) + "|" +
            (limit > 0 ? std::to_string(limit) : "") + "|" + std::to_string(value3) + "|" + factorK +
            "|" + unitPrice + "|" + (evaluate ? "1" : "0") + "|" + roadSurface + "|" + meanSpeed +
            "|" + stdDev + "|" + vark;
 }
 
-void Abschnitt::Decode(std::string_view t) {
+void ABSCHNITT::Decode(std::string_view t, FlagRule rule) {
     from = text::ToInt(GetCharField(t, '|', 0));
     width = text::ToInt(GetCharField(t, '|', 1));
     limit = text::ToInt(GetCharField(t, '|', 2));
     value3 = text::ToInt(GetCharField(t, '|', 3));
     factorK = GetCharField(t, '|', 4);
     unitPrice = GetCharField(t, '|', 5);
-    evaluate = text::ToInt(GetCharField(t, '|', 6)) != 0;
+    const std::string flag = GetCharField(t, '|', 6);
+    evaluate = rule == FlagRule::ExactlyOne ? flag == "1" : text::ToInt(flag) != 0;
     roadSurface = GetCharField(t, '|', 7);
     meanSpeed = GetCharField(t, '|', 8);
     stdDev = GetCharField(t, '|', 9);
     vark = GetCharField(t, '|', 10);
 }
 
-bool Abschnitt::Contains(int32_t s) const { return (from <= s && s < to) || (to <= s && s < from); }
+bool ABSCHNITT::Contains(int32_t s) const { return (from <= s && s < to) || (to <= s && s < from); }
 
-std::string Abschnitt::StatisticsText() const { return meanSpeed + "|" + stdDev + "|" + vark; }
+std::string ABSCHNITT::StatisticsText() const { return meanSpeed + "|" + stdDev + "|" + vark; }
+
+double ABSCHNITT::FactorK() const { return text::ToDouble(factorK); }
+
+double ABSCHNITT::UnitPrice() const { return text::ReadNumber(unitPrice); }
+
+std::vector<ABSCHNITT> DecodeSections(std::string_view t, ABSCHNITT::FlagRule rule) {
+    std::vector<ABSCHNITT> sections;
+    for (const auto& group : BracketGroups(t)) {
+        ABSCHNITT a;
+        a.Decode(group, rule);
+        sections.push_back(std::move(a));
+    }
+    return sections;
+}
 
 void AbschnittListe::Decode(std::string_view t, int32_t from, int32_t to) {
     rangeFrom = from;
     rangeTo = to;
     ascending = from < to;
-    sections.clear();
-    for (const auto& group : BracketGroups(t)) {
-        Abschnitt a;
-        a.Decode(group);
-        sections.push_back(std::move(a));
-    }
+    sections = DecodeSections(t, ABSCHNITT::FlagRule::NonZero);
     Normalize();
 }
 
@@ -60,7 +70,7 @@ void AbschnittListe::Normalize() {
     if (sections.empty()) return;
     // A section that begins at or beyond the end of the range lies wholly
     // outside it; kept, it would stretch the section before it past the end.
-    std::erase_if(sections, [this](const Abschnitt& s) {
+    std::erase_if(sections, [this](const ABSCHNITT& s) {
         return ascending ? s.from >= rangeTo : s.from <= rangeTo;
     });
     if (sections.empty()) return;
@@ -71,7 +81,7 @@ void AbschnittListe::Normalize() {
         // many removals stay linear.
         std::size_t kept = 0;
         for (std::size_t i = 0; i < sections.size(); ++i) {
-            Abschnitt& s = sections[i];
+            ABSCHNITT& s = sections[i];
             // Zero length, or wholly before the range (it would turn round).
             if (s.from == s.to || s.to <= rangeFrom) continue;
             if (s.from < rangeFrom) {
@@ -88,7 +98,7 @@ void AbschnittListe::Normalize() {
     } else {
         int32_t v = rangeTo;
         for (std::size_t i = sections.size(); i-- > 0;) {
-            Abschnitt& s = sections[i];
+            ABSCHNITT& s = sections[i];
             s.to = v;
             if (s.from > rangeFrom) s.from = rangeFrom;
             v = s.from;
@@ -107,7 +117,7 @@ SectionsAtOpening ComputeSectionsAtOpening(const CMessFahrtDaten& run,
     SectionsAtOpening r;
     AbschnittListe list;
     if (abschnitte.empty()) {
-        Abschnitt whole;
+        ABSCHNITT whole;
         BuildDefaultSections(run, whole, list);
         for (auto& s : list.sections)
             if (s.limit <= 0) s.limit = run.GetLimit();

@@ -51,7 +51,7 @@ CAbschnitteDlg::CAbschnitteDlg(const std::string& abschnitte, const std::string&
 std::array<std::string, 10> CAbschnitteDlg::Row(int i) const {
     std::array<std::string, 10> row;
     if (i < 0 || i >= RowCount()) return row;
-    const Abschnitt& s = m_list.sections[static_cast<std::size_t>(i)];
+    const ABSCHNITT& s = m_list.sections[static_cast<std::size_t>(i)];
     row[0] = Metres(s.from);
     row[1] = Metres(s.to);
     if (!s.evaluate) {
@@ -77,7 +77,7 @@ std::string CAbschnitteDlg::SectionText(int selected) const {
 std::string CAbschnitteDlg::StatgesOnOk(const CMessFahrtDaten& run) const {
     AbschnittListe exclusions;
     exclusions.Decode(m_abschnitte, m_list.rangeFrom, m_list.rangeTo);
-    Abschnitt whole;
+    ABSCHNITT whole;
     WholeRunStatistics(run, whole, &exclusions);
     return whole.StatisticsText();
 }

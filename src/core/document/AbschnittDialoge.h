@@ -40,7 +40,6 @@ class CAbschnitteDlg {
 
     int RowCount() const { return static_cast<int>(m_list.sections.size()); }
     std::array<std::string, 10> Row(int i) const;
-    const AbschnittListe& List() const { return m_list; }
     bool NewEnabled() const { return false; }
     // The text of the selected section for the section dialog; empty when
     // nothing is selected.

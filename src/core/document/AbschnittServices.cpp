@@ -14,19 +14,19 @@
 namespace nivora {
 namespace {
 
-void ClearStatistics(Abschnitt& s) {
+void ClearStatistics(ABSCHNITT& s) {
     s.meanSpeed.clear();
     s.stdDev.clear();
     s.vark.clear();
 }
 
-void SetStatistics(Abschnitt& s, double mean, double sd) {
+void SetStatistics(ABSCHNITT& s, double mean, double sd) {
     s.meanSpeed = text::FormatFixed(mean, 1);
     s.stdDev = text::FormatFixed(sd, 1);
     s.vark = text::FormatFixed(sd * 100 / mean, 1);
 }
 
-void ClampIndices(Abschnitt& s, int count) {
+void ClampIndices(ABSCHNITT& s, int count) {
     auto clamp = [count](int i) { return i < 0 ? 0 : i > count ? count : i; };
     s.firstIndex = clamp(s.firstIndex);
     s.endIndex = clamp(s.endIndex);
@@ -135,7 +135,7 @@ class SpeedSums {
         }
     }
 
-    void Apply(Abschnitt& s) const {
+    void Apply(ABSCHNITT& s) const {
         const auto f = static_cast<std::size_t>(s.firstIndex);
         const auto e = static_cast<std::size_t>(std::max(s.firstIndex, s.endIndex));
         const int n = m_count[e] - m_count[f];
@@ -154,7 +154,7 @@ class SpeedSums {
 
 // The index range of a section as LocateSection finds it; false when a
 // station lies outside the samples and the range stays open.
-bool FindIndices(const PairLocator& locator, int count, Abschnitt& s) {
+bool FindIndices(const PairLocator& locator, int count, ABSCHNITT& s) {
     s.firstIndex = locator.Index(s.from);
     s.endIndex = locator.Index(s.to);
     // The full edition's statistics rely on the end index count - 1 here.
@@ -165,7 +165,7 @@ bool FindIndices(const PairLocator& locator, int count, Abschnitt& s) {
 
 }  // namespace
 
-void ComputeSpeedStatistics(const CMessFahrtDaten& run, Abschnitt& section,
+void ComputeSpeedStatistics(const CMessFahrtDaten& run, ABSCHNITT& section,
                             const AbschnittListe* exclusions) {
     ClampIndices(section, run.WorkingCount());
     const ExcludedSpans excluded(exclusions);
@@ -186,7 +186,7 @@ void ComputeSpeedStatistics(const CMessFahrtDaten& run, Abschnitt& section,
     SetStatistics(section, mean, std::sqrt(squares / static_cast<double>(n - 1)));
 }
 
-void LocateSection(const CMessFahrtDaten& run, Abschnitt& section) {
+void LocateSection(const CMessFahrtDaten& run, ABSCHNITT& section) {
     const int count = run.WorkingCount();
     if (count <= 1) return;
     if (FindIndices(PairLocator(run.WorkingSamples()), count, section))
@@ -195,17 +195,17 @@ void LocateSection(const CMessFahrtDaten& run, Abschnitt& section) {
         ClearStatistics(section);
 }
 
-void LocateSections(const CMessFahrtDaten& run, std::vector<Abschnitt>& sections) {
+void LocateSections(const CMessFahrtDaten& run, std::vector<ABSCHNITT>& sections) {
     const int count = run.WorkingCount();
     if (count <= 1) return;
     const PairLocator locator(run.WorkingSamples());
     std::vector<bool> found(sections.size());
     long long work = 0;
     for (std::size_t i = 0; i < sections.size(); ++i) {
-        Abschnitt& s = sections[i];
+        ABSCHNITT& s = sections[i];
         found[i] = FindIndices(locator, count, s);
         if (found[i]) {
-            Abschnitt clamped = s;
+            ABSCHNITT clamped = s;
             ClampIndices(clamped, count);
             work += std::max(0, clamped.endIndex - clamped.firstIndex);
         }
@@ -218,7 +218,7 @@ void LocateSections(const CMessFahrtDaten& run, std::vector<Abschnitt>& sections
     std::optional<SpeedSums> sums;
     if (!direct) sums.emplace(run.WorkingSamples());
     for (std::size_t i = 0; i < sections.size(); ++i) {
-        Abschnitt& s = sections[i];
+        ABSCHNITT& s = sections[i];
         if (!found[i]) {
             ClearStatistics(s);
         } else if (direct) {
@@ -230,19 +230,19 @@ void LocateSections(const CMessFahrtDaten& run, std::vector<Abschnitt>& sections
     }
 }
 
-void WholeRunStatistics(const CMessFahrtDaten& run, Abschnitt& whole,
+void WholeRunStatistics(const CMessFahrtDaten& run, ABSCHNITT& whole,
                         const AbschnittListe* exclusions) {
-    whole = Abschnitt{};
+    whole = ABSCHNITT{};
     whole.firstIndex = 0;
     whole.endIndex = run.WorkingCount();
     ComputeSpeedStatistics(run, whole, exclusions);
 }
 
-void BuildDefaultSections(const CMessFahrtDaten& run, Abschnitt& whole, AbschnittListe& list) {
+void BuildDefaultSections(const CMessFahrtDaten& run, ABSCHNITT& whole, AbschnittListe& list) {
     list.sections.clear();
     const auto& samples = run.WorkingSamples();
     if (samples.empty()) {
-        whole = Abschnitt{};
+        whole = ABSCHNITT{};
         return;
     }
     WholeRunStatistics(run, whole, nullptr);
@@ -259,7 +259,7 @@ void BuildDefaultSections(const CMessFahrtDaten& run, Abschnitt& whole, Abschnit
         const MESSUNG& c = samples[cursor];
         const bool last = i + 1 == samples.size();
         if (samples[i].width == c.width && samples[i].limit == c.limit && !last) continue;
-        Abschnitt s;
+        ABSCHNITT s;
         s.firstIndex = static_cast<int>(cursor);
         s.endIndex = static_cast<int>(i) + 1;
         s.from = list.ascending ? c.station : text::SatAdd(c.station, 1);

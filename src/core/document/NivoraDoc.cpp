@@ -97,13 +97,12 @@ bool CNivoraDoc::LoadFromFile(std::string bytes, const std::string& path,
         AcceptingFirstLoadDialog accept;
         IFirstLoadDialog& dialog = services.firstLoad ? *services.firstLoad : accept;
         const FirstLoadAnswer answer = dialog.Ask(m_run.RangeStart(), m_run.RangeEnd());
-        if (answer.mirror) m_state.SetValue("BOOL_SPIEGELN", "1");
-        if (!answer.kilometrage.empty())
-            m_state.SetValue("KILOMETRIERUNG_ANGEPASST", answer.kilometrage);
+        if (answer.mirror) m_state.SetSpiegeln(true);
+        if (!answer.kilometrage.empty()) m_state.SetKilometrage(answer.kilometrage);
     }
 
     m_run.reverseOrder = m_state.GetSpiegeln();
-    m_run.kilometrage = m_state.GetValue("KILOMETRIERUNG_ANGEPASST", "");
+    m_run.kilometrage = m_state.GetKilometrage();
     m_run.ApplyKilometrage();
 
     if (!m_state.FileExisted() && m_run.IsIncomplete())
@@ -115,37 +114,33 @@ bool CNivoraDoc::LoadFromFile(std::string bytes, const std::string& path,
     int32_t von = 0, bis = 0;
     m_state.GetManuVonBis(von, bis);
     const SectionsAtOpening sections =
-        ComputeSectionsAtOpening(m_run, m_state.GetValue("ABSCHNITTE", ""), von, bis);
-    m_state.SetValue("ABSCHNITTE", sections.abschnitte);
-    if (sections.statgesChanged) m_state.SetValue("STATGES", sections.statges);
+        ComputeSectionsAtOpening(m_run, m_state.GetAbschnitte(), von, bis);
+    m_state.SetAbschnitte(sections.abschnitte);
+    if (sections.statgesChanged) m_state.SetRunStatistics(sections.statges);
 
     m_run.ShiftStations(m_state.GetDezimeterOffset());
-    if (m_state.GetValue("KOPFDATEN", "").empty() && !m_run.headerText.empty())
-        m_state.SetValue("KOPFDATEN", m_run.headerText);
+    if (m_state.GetPageTexts().headerData.empty() && !m_run.headerText.empty())
+        m_state.SetHeaderData(m_run.headerText);
     m_run.SetCorrection(m_state.GetKalibrierwert());
 
     if (!m_state.CheckIdentification()) {
         const std::string message = InconsistentStateMessage(m_state.GetFilePath());
-        for (const char* key :
-             {"UBERSCHRIFT_ZEILE_1", "UBERSCHRIFT_ZEILE_2", "UBERSCHRIFT_ZEILE_3", "STERNTEXTE"})
-            m_state.SetValue(key, "");
+        m_state.ClearIdentifiedTexts();
         Show(services, message, MessageIcon::Error);
     }
 
     LoadComparisonRuns(services);
-    m_texts.Load(m_run, m_state.GetValue("STERNTEXTE", ""), m_state.GetValue("FREIETEXTE", ""),
-                 m_state.GetValue("BEREICHSTEXTE", ""),
-                 m_state.GetValue("BEREICHOHNEERKENNUNGDATEN", ""));
+    const CTextListen::Values lists = m_state.GetTextLists();
+    m_texts.Load(m_run, lists.sterntexte, lists.freietexte, lists.bereichstexte,
+                 lists.bereichOhneErkennung);
 
     m_filePath = path;
     const auto slash = path.find_last_of("/\\");
     m_fileName = slash == std::string::npos ? path : path.substr(slash + 1);
 
-    m_exceedances.Load(m_run.IsAscending(), m_state.GetValue("UEBERSCHREITUNGSDATEN_1", ""),
-                       m_state.GetValue("UEBERSCHREITUNGSDATEN_2", ""),
-                       m_state.GetValue("UEBERSCHREITUNGSDATEN_4", ""),
-                       services.appSettings.waerung);
-    m_state.RebuildSectionCache();
+    const ExceedanceKeys exceedances = m_state.GetExceedanceKeys();
+    m_exceedances.Load(m_run.IsAscending(), exceedances.records, exceedances.parameters,
+                       exceedances.remarks, services.appSettings.waerung);
     return true;
 }
 
@@ -174,10 +169,10 @@ void CNivoraDoc::LoadComparisonRuns(const DocumentServices& services) {
         CMessFahrtDaten& run = m_comparison[static_cast<std::size_t>(n - 1)];
         run.ClearSamples();
         run.reverseOrder = false;
-        const std::string suffix = std::to_string(n);
-        const std::string path = m_state.GetValue("VGL_PATH_" + suffix, "");
-        run.comparisonOffset = text::ReadNumber(m_state.GetValue("VGL_OFF_" + suffix, "0"));
-        const bool mirror = m_state.GetValue("VGL_MIRROR_" + suffix, "0") == "1";
+        const ComparisonKeys keys = m_state.GetComparisonKeys(n);
+        const std::string& path = keys.path;
+        run.comparisonOffset = text::ReadNumber(keys.offset);
+        const bool mirror = keys.mirror;
         if (path.empty()) continue;
         auto bytes = services.readFile ? services.readFile(path)
                                        : ReadComparisonFile(path, m_run.FilePath());
@@ -187,7 +182,7 @@ void CNivoraDoc::LoadComparisonRuns(const DocumentServices& services) {
         context.messages = services.messages;
         context.readSideFile = services.readFile;
         run.Load(std::move(*bytes), "", context);
-        run.kilometrage = m_state.GetValue("KILOMETRIERUNG_ANGEPASST", "");
+        run.kilometrage = m_state.GetKilometrage();
         if (mirror != spiegeln) {
             run.ReverseRun();
             run.reverseOrder = !mirror;
@@ -201,12 +196,18 @@ void CNivoraDoc::LoadComparisonRuns(const DocumentServices& services) {
     }
 }
 
-void CNivoraDoc::DiscardContents() {
-    const CTextListen::Values v = m_texts.Discard();
-    m_state.SetValue("STERNTEXTE", v.sterntexte);
-    m_state.SetValue("FREIETEXTE", v.freietexte);
-    m_state.SetValue("BEREICHSTEXTE", v.bereichstexte);
-    m_state.SetValue("BEREICHOHNEERKENNUNGDATEN", v.bereichOhneErkennung);
+void CNivoraDoc::DiscardContents() { m_state.SetTextLists(m_texts.Discard()); }
+
+CAbschnitteDlg CNivoraDoc::SectionListDialog() const {
+    int32_t from = 0, to = 0;
+    m_state.GetManuVonBis(from, to);
+    // The dialog is opened with the range in metres, as the view shows it.
+    return CAbschnitteDlg(m_state.GetAbschnitte(), Metres(from), Metres(to));
+}
+
+void CNivoraDoc::ConfirmSectionList(const CAbschnitteDlg& dialog) {
+    m_state.SetAbschnitte(dialog.AbschnitteOnOk());
+    m_state.SetRunStatistics(dialog.StatgesOnOk(m_run));
 }
 
 }  // namespace nivora

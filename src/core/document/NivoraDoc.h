@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "document/AbschnittDialoge.h"
 #include "document/Texte.h"
 #include "document/UeberschreitungsListe.h"
 #include "document/Vorabanpassungen.h"
@@ -65,6 +66,12 @@ class CNivoraDoc {
     bool LoadFromFile(std::string bytes, const std::string& path, const DocumentServices& services);
     void DiscardContents();
     void LoadComparisonRuns(const DocumentServices& services);
+
+    // The route-section list dialog of this run, and its OK: the sections
+    // stay as they were opened, the run's statistics leave out the samples
+    // of sections that are not evaluated.
+    CAbschnitteDlg SectionListDialog() const;
+    void ConfirmSectionList(const CAbschnitteDlg& dialog);
 
     const CMessFahrtDaten& Run() const { return m_run; }
     CMessFahrtDaten& Run() { return m_run; }

@@ -2,11 +2,16 @@
 
 #include <cstring>
 
+#include "document/KeyEncodings.h"
+#include "document/StateKeys.h"
 #include "platform/FileSystem.h"
 #include "text/Number.h"
 #include "text/TextUtil.h"
 
 namespace nivora {
+
+using namespace statekey;
+
 namespace {
 
 const char* const kRoadSurfaces[CZi4Verwaltung::kRoadSurfaceCount] = {
@@ -27,31 +32,45 @@ void ForEachIntSetting(CEinstellungen& s, F&& f) {
     for (int k = 0; k < CEinstellungen::kColours; ++k) {
         auto& v = s.farbe[static_cast<std::size_t>(k)];
         int32_t i = static_cast<int32_t>(v);
-        f(Key("Farben_Farbe", k), i,
+        f(Key(kColour, k), i,
           static_cast<int32_t>(CEinstellungen::kDefaultColours[static_cast<std::size_t>(k)]));
         v = static_cast<uint32_t>(i);
     }
     for (int k = 0; k < CEinstellungen::kTextColours; ++k) {
         auto& v = s.textFarbe[static_cast<std::size_t>(k)];
         int32_t i = static_cast<int32_t>(v);
-        f(Key("Farben_TextFarbe", k), i,
+        f(Key(kTextColour, k), i,
           static_cast<int32_t>(CEinstellungen::kDefaultColours[static_cast<std::size_t>(k)]));
         v = static_cast<uint32_t>(i);
     }
     for (int k = 0; k < CEinstellungen::kColours; ++k)
-        f(Key("Dicken_Dicke", k), s.dicke[static_cast<std::size_t>(k)], 10);
-    f("Druck_linkerRand", s.linkerRand, 0);
-    f("Druck_VarKanzeigen", s.varKanzeigen, 1);
-    f("Druck_Nummerierung", s.nummerierung, 0);
-    f("Druck_MetadatenAufFolgeseiten", s.metadatenAufFolgeseiten, 0);
-    f("Druck_DisplaySpeed", s.displaySpeed, 1);
-    f("Sonstiges_SpiegelabfrageAbschalten", s.spiegelabfrageAbschalten, 0);
-    f("NEGWERTENULL", s.checkNegativ, 0);
-    f("Sonstiges_Waerung", s.waerung, 0);
+        f(Key(kLineWidth, k), s.dicke[static_cast<std::size_t>(k)], 10);
+    f(kLeftMargin, s.linkerRand, 0);
+    f(kShowVarK, s.varKanzeigen, 1);
+    f(kNumbering, s.nummerierung, 0);
+    f(kMetadataOnFollowingPages, s.metadatenAufFolgeseiten, 0);
+    f(kDisplaySpeed, s.displaySpeed, 1);
+    f(kNoMirrorQuestion, s.spiegelabfrageAbschalten, 0);
+    f(kNegativeAsZero, s.checkNegativ, 0);
+    f(kCurrency, s.waerung, 0);
 }
 
-constexpr const char* kNrAuswertungKey = "ANLAGENNUMMER_AUSWERTUNGSSEITEN";
-constexpr const char* kNrDiagrammeKey = "ANLAGENNUMMER_DIAGRAMMSEITEN";
+constexpr const char* kNrAuswertungKey = kEvaluationAnnexNumber;
+constexpr const char* kNrDiagrammeKey = kDiagramAnnexNumber;
+
+constexpr const char* kHeadlineKeys[3] = {kHeadline1, kHeadline2, kHeadline3};
+
+// The fields of a text at the byte 0xBF; an empty text is one empty field.
+std::vector<std::string> SplitAtBF(const std::string& text) {
+    std::vector<std::string> out;
+    std::size_t pos = 0;
+    for (;;) {
+        const auto end = text.find('\xBF', pos);
+        out.push_back(text.substr(pos, end == std::string::npos ? std::string::npos : end - pos));
+        if (end == std::string::npos) return out;
+        pos = end + 1;
+    }
+}
 
 }  // namespace
 
@@ -59,6 +78,8 @@ void CZi4Verwaltung::Reset() {
     m_fileExisted = true;
     m_keys.clear();
     m_sectionCache.clear();
+    DecodeRunStatistics();
+    DecodePageTexts();
     m_settings.ResetToDefaults();
     m_roadSurface = 0;
     m_lengthScale = 400;
@@ -73,7 +94,7 @@ bool CZi4Verwaltung::ReadFile(const std::string& path, const CEinstellungen& app
     const auto content = reader ? reader(path) : ReadFileIgnoringCase(path);
     if (!content) {
         m_fileExisted = false;
-        SetValue("INITIIERT_MIT_PROGRAMMVERSION", kVersionText);
+        SetValue(kProgramVersion, kVersionText);
         StoreSettingsInKeys(appSettings);
         LoadSettingsFromKeys();
         return false;
@@ -100,15 +121,18 @@ void CZi4Verwaltung::ReadText(std::string_view content) {
 }
 
 void CZi4Verwaltung::ApplyReadKeys() {
-    m_lengthScale = GetIntValue("MASSSTAB_DER_LAENGE", 400);
-    const std::string surface = GetValue("FAHRBAHN_OB2", "");
+    RebuildSectionCache();
+    DecodeRunStatistics();
+    DecodePageTexts();
+    m_lengthScale = GetIntValue(kLengthScale, 400);
+    const std::string surface = GetValue(kRoadSurface, "");
     m_roadSurface = 0;
     for (int i = 0; i < kRoadSurfaceCount; ++i)
         if (surface == kRoadSurfaces[i]) {
             m_roadSurface = i;
             break;
         }
-    m_tpMaximum = GetValue("TPEBENE2017MAX", "0.5");
+    m_tpMaximum = GetValue(kTpMaximum, "0.5");
     LoadSettingsFromKeys();
 }
 
@@ -124,9 +148,36 @@ int32_t CZi4Verwaltung::GetIntValue(const std::string& key, int32_t defaultValue
 
 void CZi4Verwaltung::SetValue(const std::string& key, const std::string& value) {
     m_keys[key] = value;
+    KeyChanged(key);
 }
 
-void CZi4Verwaltung::RemoveValue(const std::string& key) { m_keys.erase(key); }
+void CZi4Verwaltung::RemoveValue(const std::string& key) {
+    m_keys.erase(key);
+    KeyChanged(key);
+}
+
+void CZi4Verwaltung::KeyChanged(const std::string& key) {
+    if (key == kAbschnitte || key == kManuVonBis)
+        RebuildSectionCache();
+    else if (key == kStatges)
+        DecodeRunStatistics();
+    else if (key == kKopfdaten || key == kKopfFussDaten || key == kHeadline1 || key == kHeadline2 ||
+             key == kHeadline3)
+        DecodePageTexts();
+}
+
+void CZi4Verwaltung::DecodePageTexts() {
+    for (std::size_t i = 0; i < 3; ++i) m_pageTexts.headlines[i] = GetValue(kHeadlineKeys[i], "");
+    m_pageTexts.headerData = GetValue(kKopfdaten, "");
+    // The evaluation pages take their fields from the second group.
+    m_pageTexts.footerFields = SplitAtBF(BracketGroup(GetValue(kKopfFussDaten, ""), 1));
+}
+
+void CZi4Verwaltung::DecodeRunStatistics() {
+    const std::string v = GetValue(kStatges, "-||-");
+    m_runStatistics = {text::GetCharField(v, '|', 0), text::GetCharField(v, '|', 1),
+                       text::GetCharField(v, '|', 2)};
+}
 
 bool CZi4Verwaltung::IsSupportedLengthScale(int n) {
     return n == 100 || n == 200 || n == 400 || n == 1000 || n == 2000 || n == 5000;
@@ -134,7 +185,7 @@ bool CZi4Verwaltung::IsSupportedLengthScale(int n) {
 
 void CZi4Verwaltung::SetLengthScale(int n) {
     m_lengthScale = n;
-    SetValue("MASSSTAB_DER_LAENGE", std::to_string(n));
+    SetValue(kLengthScale, std::to_string(n));
 }
 
 const char* CZi4Verwaltung::RoadSurfaceName(int index) {
@@ -148,8 +199,7 @@ std::string CZi4Verwaltung::GetRoadSurfaceName() const {
 
 std::string CZi4Verwaltung::ComputeIdentification() const {
     std::string s;
-    for (const char* key :
-         {"UBERSCHRIFT_ZEILE_1", "UBERSCHRIFT_ZEILE_2", "UBERSCHRIFT_ZEILE_3", "STERNTEXTE"}) {
+    for (const char* key : {kHeadline1, kHeadline2, kHeadline3, kStarTexts}) {
         s += GetValue(key, "");
         s.resize(text::TrimRight(s).size());
     }
@@ -170,17 +220,64 @@ std::string CZi4Verwaltung::ComputeIdentification() const {
 
 bool CZi4Verwaltung::CheckIdentification() const {
     if (!m_fileExisted) return true;
-    return GetValue("KENNUNG", "") == ComputeIdentification();
+    return GetValue(kKennung, "") == ComputeIdentification();
 }
 
 void CZi4Verwaltung::GetManuVonBis(int32_t& from, int32_t& to) const {
-    const std::string v = GetValue("MANUVONBIS", "-1;-1");
+    const std::string v = GetValue(kManuVonBis, "-1;-1");
     from = text::ToInt(text::GetCharField(v, ';', 0));
     to = text::ToInt(text::GetCharField(v, ';', 1));
 }
 
 void CZi4Verwaltung::SetManuVonBis(int32_t from, int32_t to) {
-    SetValue("MANUVONBIS", std::to_string(from) + ";" + std::to_string(to));
+    SetValue(kManuVonBis, std::to_string(from) + ";" + std::to_string(to));
+}
+
+bool CZi4Verwaltung::GetSpiegeln() const { return GetValue(kSpiegeln, "0") == "1"; }
+
+void CZi4Verwaltung::SetSpiegeln(bool on) { SetValue(kSpiegeln, on ? "1" : "0"); }
+
+std::string CZi4Verwaltung::GetKilometrage() const { return GetValue(kKilometrage, ""); }
+
+void CZi4Verwaltung::SetKilometrage(const std::string& value) { SetValue(kKilometrage, value); }
+
+int32_t CZi4Verwaltung::GetDezimeterOffset() const { return GetIntValue(kDezimeterOffset, 0); }
+
+int32_t CZi4Verwaltung::GetKalibrierwert() const { return GetIntValue(kKalibrierwert, 0); }
+
+ComparisonKeys CZi4Verwaltung::GetComparisonKeys(int n) const {
+    const std::string suffix = std::to_string(n);
+    return {GetValue(kComparisonPath + suffix, ""), GetValue(kComparisonOffset + suffix, "0"),
+            GetValue(kComparisonMirror + suffix, "0") == "1"};
+}
+
+ExceedanceKeys CZi4Verwaltung::GetExceedanceKeys() const {
+    return {GetValue(kExceedances, ""), GetValue(kExceedanceParameters, ""),
+            GetValue(kRemarks, "")};
+}
+
+std::string CZi4Verwaltung::GetAbschnitte() const { return GetValue(kAbschnitte, ""); }
+
+void CZi4Verwaltung::SetAbschnitte(const std::string& value) { SetValue(kAbschnitte, value); }
+
+void CZi4Verwaltung::SetRunStatistics(const std::string& value) { SetValue(kStatges, value); }
+
+void CZi4Verwaltung::SetHeaderData(const std::string& value) { SetValue(kKopfdaten, value); }
+
+void CZi4Verwaltung::ClearIdentifiedTexts() {
+    for (const char* key : {kHeadline1, kHeadline2, kHeadline3, kStarTexts}) SetValue(key, "");
+}
+
+CTextListen::Values CZi4Verwaltung::GetTextLists() const {
+    return {GetValue(kStarTexts, ""), GetValue(kFreeTexts, ""), GetValue(kAreaTexts, ""),
+            GetValue(kExcludedAreas, "")};
+}
+
+void CZi4Verwaltung::SetTextLists(const CTextListen::Values& v) {
+    SetValue(kStarTexts, v.sterntexte);
+    SetValue(kFreeTexts, v.freietexte);
+    SetValue(kAreaTexts, v.bereichstexte);
+    SetValue(kExcludedAreas, v.bereichOhneErkennung);
 }
 
 void CZi4Verwaltung::LoadSettingsFromKeys() {

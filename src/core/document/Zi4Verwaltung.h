@@ -2,6 +2,7 @@
 // The processing state of one run, read from the state file next to the
 // measurement file (its full path with ".zi4" appended). The file is only
 // read: every change lives in the key table in memory.
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <map>
@@ -12,9 +13,49 @@
 #include <vector>
 
 #include "document/Abschnitt.h"
+#include "document/Texte.h"
 #include "platform/Einstellungen.h"
 
 namespace nivora {
+
+// The texts of the printed pages.
+struct PageTexts {
+    std::array<std::string, 3> headlines;   // the headline lines of the diagram pages
+    std::string headerData;                 // header entries, each ended by the byte 0xBF
+    std::vector<std::string> footerFields;  // the evaluation pages' header and footer fields
+};
+
+// The speed statistics of the whole run, as texts ("%.1lf", empty or "-").
+struct RunStatistics {
+    std::string meanSpeed, stdDev, vark;
+};
+
+// The limit line of the sections within a station window, from the smaller
+// to the larger station. The 2 m bands along a line with a limit start at
+// the phase (dm) and the half period (0 or 1) of their 20 dm pattern.
+struct LimitSpan {
+    int32_t from = 0;
+    int32_t to = 0;
+    int32_t limit = 0;  // tenths of a millimetre; 0: no limit, no bands
+    int phase = 0;
+    int halfPeriod = 0;
+};
+struct LimitProfile {
+    std::vector<LimitSpan> spans;     // one per section in the window, in list order
+    std::vector<int32_t> boundaries;  // section begins inside the window
+};
+
+// The key values of the exceedance list.
+struct ExceedanceKeys {
+    std::string records, parameters, remarks;
+};
+
+// The keys of comparison run n.
+struct ComparisonKeys {
+    std::string path;
+    std::string offset;  // metres, with a decimal point or comma
+    bool mirror = false;
+};
 
 class CZi4Verwaltung {
   public:
@@ -59,10 +100,31 @@ class CZi4Verwaltung {
     // Typed readers and writers of the adjustment keys.
     void GetManuVonBis(int32_t& from, int32_t& to) const;
     void SetManuVonBis(int32_t from, int32_t to);
-    bool GetSpiegeln() const { return GetValue("BOOL_SPIEGELN", "0") == "1"; }
-    void SetSpiegeln(bool on) { SetValue("BOOL_SPIEGELN", on ? "1" : "0"); }
-    int32_t GetDezimeterOffset() const { return GetIntValue("DEZIMETER_OFFSET", 0); }
-    int32_t GetKalibrierwert() const { return GetIntValue("KALIBRIERWERT", 0); }
+    bool GetSpiegeln() const;
+    void SetSpiegeln(bool on);
+    std::string GetKilometrage() const;
+    void SetKilometrage(const std::string& value);
+    int32_t GetDezimeterOffset() const;
+    int32_t GetKalibrierwert() const;
+    ComparisonKeys GetComparisonKeys(int n) const;  // n from 1 to 4
+    ExceedanceKeys GetExceedanceKeys() const;
+
+    // The route sections as stored, one bracketed record each.
+    std::string GetAbschnitte() const;
+    void SetAbschnitte(const std::string& value);
+    const RunStatistics& GetRunStatistics() const { return m_runStatistics; }
+    // "%s|%s|%s" of mean speed, standard deviation and VarK.
+    void SetRunStatistics(const std::string& value);
+
+    const PageTexts& GetPageTexts() const { return m_pageTexts; }
+    // Filled from the run's header text when the state has none.
+    void SetHeaderData(const std::string& value);
+    // A state that fails its identification loses the headline lines and
+    // the star texts.
+    void ClearIdentifiedTexts();
+    // The document's four text lists, as stored.
+    CTextListen::Values GetTextLists() const;
+    void SetTextLists(const CTextListen::Values& values);
 
     // The run's own settings, loaded from the key table.
     const CEinstellungen& Settings() const { return m_settings; }
@@ -71,10 +133,11 @@ class CZi4Verwaltung {
     // Sets a per-run key for each setting that differs from its default.
     void StoreSettingsInKeys(const CEinstellungen& settings);
 
-    // Route sections, all read from ABSCHNITTE and MANUVONBIS.
+    // Route sections over the evaluated range, decoded whenever the stored
+    // sections or the range change: the first begins at the range's start,
+    // each ends where the next begins, the last at the range's end; a section
+    // that is not evaluated has no limit.
     void RebuildSectionCache();
-    // The sections of ABSCHNITTE over the evaluated range, as the cache holds them.
-    std::vector<ABSCHNITT> BuildSections() const;
     int GetSectionCount() const;
     ABSCHNITT GetSection(int i) const;
     const std::vector<ABSCHNITT>& SectionCache() const { return m_sectionCache; }
@@ -90,8 +153,8 @@ class CZi4Verwaltung {
     SectionHit FindSectionAt(int32_t station) const;
     // Section number (from 1) and width (cm) at a station; (0, 0) without sections.
     std::pair<int, int> GetSectionNumberAndWidth(int32_t station) const;
-    // The same lookup with ABSCHNITTE read once, for callers that ask for
-    // many stations (the evaluation asks once per exceedance).
+    // The same lookup prepared once, for callers that ask for many stations
+    // (the evaluation asks once per exceedance).
     class SectionLookup {
       public:
         explicit SectionLookup(const CZi4Verwaltung& state);
@@ -103,11 +166,15 @@ class CZi4Verwaltung {
             m_bound;  // running max (ascending) or min of the begins from group 1 on
         std::vector<int32_t> m_width;
     };
-    std::string GetLimitProfile(int32_t a, int32_t b) const;
+    LimitProfile GetLimitProfile(int32_t a, int32_t b) const;
 
   private:
     void Reset();
     void ApplyReadKeys();
+    // Decodes the typed values that depend on the key.
+    void KeyChanged(const std::string& key);
+    void DecodePageTexts();
+    void DecodeRunStatistics();
 
     CEinstellungen m_settings;
     int m_tpLevel = 1;
@@ -118,6 +185,8 @@ class CZi4Verwaltung {
     std::string m_filePath;
     std::map<std::string, std::string> m_keys;
     std::vector<ABSCHNITT> m_sectionCache;
+    PageTexts m_pageTexts;
+    RunStatistics m_runStatistics;
 };
 
 }  // namespace nivora

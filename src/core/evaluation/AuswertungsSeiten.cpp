@@ -21,7 +21,7 @@ int CountLineBreaks(std::string_view text) {
     return n;
 }
 
-EvaluationSection SectionOf(const AuswertungsAbschnitt& s) {
+EvaluationSection SectionOf(const ABSCHNITT& s) {
     EvaluationSection out;
     out.fromDm = s.from;
     out.toDm = s.to;
@@ -29,8 +29,8 @@ EvaluationSection SectionOf(const AuswertungsAbschnitt& s) {
     out.lengthDm = text::ClampToInt(length < 0 ? -length : length);
     out.widthCm = s.width;
     out.limitTenthMm = s.limit;
-    out.factorK = s.factorK;
-    out.unitPricePerM2 = s.unitPrice;
+    out.factorK = s.FactorK();
+    out.unitPricePerM2 = s.UnitPrice();
     out.evaluate = s.evaluate;
     out.roadSurface = ReportItemText(s.roadSurface);
     out.meanSpeed = ReportItemText(s.meanSpeed);
@@ -41,8 +41,7 @@ EvaluationSection SectionOf(const AuswertungsAbschnitt& s) {
 // The rows of a section in its direction of travel: the exceedances with
 // low <= station < high, then the areas reaching strictly into it, sorted
 // stably by station, so that a row comes before an area at the same station.
-std::vector<EvaluationRow> SectionRows(const AuswertungsAbschnitt& s,
-                                       const AuswertungsEingabe& input,
+std::vector<EvaluationRow> SectionRows(const ABSCHNITT& s, const AuswertungsEingabe& input,
                                        const std::vector<EvaluationExceedance>& exceedances) {
     const int32_t low = std::min(s.from, s.to), high = std::max(s.from, s.to);
     std::vector<EvaluationRow> rows;
@@ -161,7 +160,7 @@ void CAuswertungsSeiten::Build(const AuswertungsEingabe& input,
     // The total adds the deductions as printed, so that it equals their sum on paper.
     double totalDeduction = 0.0;
     for (std::size_t n = 0; n < input.sections.size(); ++n) {
-        const AuswertungsAbschnitt& s = input.sections[n];
+        const ABSCHNITT& s = input.sections[n];
         const EvaluationSection section = SectionOf(s);
         auto filled = FillPages(SectionRows(s, input, exceedances));
         long long sectionSum = 0;
@@ -185,9 +184,9 @@ void CAuswertungsSeiten::Build(const AuswertungsEingabe& input,
             page.carriedSumMm2 = carried;
             carried = page.sectionSumMm2;
             if (page.sectionEnd) {
-                if (!page.rows.empty() && s.factorK > 0.0001 && s.unitPrice > 0.0001) {
+                if (!page.rows.empty() && s.FactorK() > 0.0001 && s.UnitPrice() > 0.0001) {
                     const double deduction = static_cast<double>(sectionSum) * (s.width / 100.0) *
-                                             s.factorK * s.unitPrice;
+                                             s.FactorK() * s.UnitPrice();
                     page.deduction = deduction;
                     totalDeduction += text::ReadNumber(text::FormatFixed(deduction, 2));
                 }

@@ -11,19 +11,9 @@
 #include <utility>
 #include <vector>
 
-namespace nivora {
+#include "document/Abschnitt.h"
 
-// What the evaluation reads of a route section.
-struct AuswertungsAbschnitt {
-    int32_t from = 0;
-    int32_t to = 0;
-    int32_t width = 0;  // cm
-    int32_t limit = 0;  // tenths of a millimetre
-    double factorK = 0.0;
-    double unitPrice = 0.0;
-    bool evaluate = true;
-    std::string roadSurface, meanSpeed, vark;
-};
+namespace nivora {
 
 // What the evaluation reads of an excluded area.
 struct AuswertungsBereich {
@@ -33,7 +23,7 @@ struct AuswertungsBereich {
 };
 
 struct AuswertungsEingabe {
-    std::vector<AuswertungsAbschnitt> sections;
+    std::vector<ABSCHNITT> sections;  // as the state object's cache holds them
     // Section number (from 1) and width (cm) of the section a station lies in.
     std::function<std::pair<int, int>(int32_t station)> sectionNumberAndWidth;
     std::vector<AuswertungsBereich> excludedAreas;

@@ -6,9 +6,7 @@ namespace nivora {
 
 AuswertungsEingabe EvaluationInputOf(const CNivoraDoc& doc) {
     AuswertungsEingabe in;
-    for (const ABSCHNITT& s : doc.State().SectionCache())
-        in.sections.push_back({s.from, s.to, s.width, s.limit, s.factorK, s.unitPrice, s.evaluate,
-                               s.roadSurface, s.meanSpeed, s.vark});
+    in.sections = doc.State().SectionCache();
     in.sectionNumberAndWidth = CZi4Verwaltung::SectionLookup(doc.State());
     for (const auto& a : doc.Texts().ExcludedAreas())
         in.excludedAreas.push_back({a.from, a.to, a.text});

@@ -1,6 +1,5 @@
 #include "view/AuswertungsDruck.h"
 
-#include "document/KeyEncodings.h"
 #include "document/NivoraDoc.h"
 #include "evaluation/AuswertungsSeiten.h"
 #include "text/TextUtil.h"
@@ -11,25 +10,13 @@
 namespace nivora {
 namespace {
 
-std::vector<std::string> SplitAtBF(const std::string& text) {
-    std::vector<std::string> out;
-    std::size_t pos = 0;
-    for (;;) {
-        const auto end = text.find('\xBF', pos);
-        out.push_back(text.substr(pos, end == std::string::npos ? std::string::npos : end - pos));
-        if (end == std::string::npos) return out;
-        pos = end + 1;
-    }
-}
-
 auswertung::PageData Collect(const CAuswertungsSeiten& pages, int page, const CNivoraDoc& doc) {
     auswertung::PageData d(*pages.Page(page));
     const CZi4Verwaltung& z = doc.State();
-    d.fields = SplitAtBF(BracketGroup(z.GetValue("KOPFFUSSDATEN", ""), 1));
+    d.fields = z.GetPageTexts().footerFields;
     z.GetManuVonBis(d.rangeFrom, d.rangeTo);
-    const std::string statistics = z.GetValue("STATGES", "-||-");
-    d.runMeanSpeed = text::GetCharField(statistics, '|', 0);
-    d.runVarK = text::GetCharField(statistics, '|', 2);
+    d.runMeanSpeed = z.GetRunStatistics().meanSpeed;
+    d.runVarK = z.GetRunStatistics().vark;
     d.lengthScale = CZi4Verwaltung::SupportedLengthScale(z.GetLengthScale());
     d.currency = doc.Exceedances().GetCurrency();
     const CEinstellungen& s = z.Settings();

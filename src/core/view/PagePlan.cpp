@@ -272,20 +272,12 @@ void StripPlanner::Marks() {
 
 }  // namespace
 
-SectionItems LimitLines(std::string_view profile) {
+SectionItems LimitLines(const LimitProfile& profile) {
     SectionItems items;
-    ForEachBracketGroup(profile, [&](std::size_t b, std::size_t e) {
-        const std::string_view g = profile.substr(b, e - b);
-        const std::string kind = text::GetField(g, ";", 0);
-        auto field = [&](int i) { return text::ToInt(text::GetField(g, ";", i)); };
-        if (kind == "g")
-            items.limits.push_back({field(1), field(2), field(3)});
-        else if (kind == "r")
-            items.bands.push_back({field(1), field(2), field(3), field(4)});
-        else if (kind == "w")
-            items.separators.push_back(field(1));
-        return true;
-    });
+    for (const LimitSpan& s : profile.spans) items.limits.push_back({s.from, s.to, s.limit});
+    for (const LimitSpan& s : profile.spans)
+        if (s.limit > 0) items.bands.push_back({s.from, s.to, s.phase, s.halfPeriod});
+    items.separators = profile.boundaries;
     return items;
 }
 

@@ -23,6 +23,8 @@
 
 namespace nivora {
 
+struct LimitProfile;
+
 class CNivoraDoc;
 class CTextTabelle;
 
@@ -45,9 +47,9 @@ struct SectionItems {
     std::vector<int32_t> separators;  // stations
 };
 
-// The sections' limit profile of a strip, "[g;a;c;limit][r;a;c;phase;half]
-// ... [w;d]", read group by group up to the first empty group.
-SectionItems LimitLines(std::string_view profileText);
+// The section items of a strip from the sections' limit profile: every span's
+// limit line, the bands of the spans with a limit, the separators.
+SectionItems LimitLines(const LimitProfile& profile);
 
 struct StationSpan {
     int32_t from = 0, to = 0;

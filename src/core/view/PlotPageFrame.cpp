@@ -259,7 +259,7 @@ void DrawVariantC(HeaderBlock& b, const HeaderInputs& in) {
     static const char* const kLabelKeys[6] = {"PLOTPAGE_DATE",       "PLOTPAGE_CLIENT",
                                               "PLOTPAGE_DEPARTMENT", "PLOTPAGE_TESTED_BY",
                                               "PLOTPAGE_PROJECT",    "PLOTPAGE_PROJECT_NO"};
-    CKopfdatenLeser reader(in.doc.State().GetValue("KOPFDATEN", ""));
+    CKopfdatenLeser reader(in.doc.State().GetPageTexts().headerData);
     for (int i = 0; i < 6; ++i) {
         const auto entry = reader.Next();
         const int row = i < 4 ? i : i - 4;
@@ -310,13 +310,11 @@ void DrawHeadline(IDrawingSurface& dc, const SurfaceRect& page, const CNivoraDoc
     dc.SelectFont(FrameFont("Arial", kHeadlineFont));
     dc.TextOut({x, box.top}, texts.GetText("PLOTPAGE_HEADLINE"));
     dc.SelectFont(FrameFont("Arial", kHeadlineLinesFont));
-    static const char* const kKeys[3] = {"UBERSCHRIFT_ZEILE_1", "UBERSCHRIFT_ZEILE_2",
-                                         "UBERSCHRIFT_ZEILE_3"};
     // Lines 400 apart would touch in a 420 font: each starts below the one
     // above, and a line wider than the box is cut with "..." to fit it.
     const int32_t step = std::max<int32_t>(kHeadlineLineStep, dc.MeasureText("0").cy);
     for (int i = 0; i < 3; ++i) {
-        const std::string line = doc.State().GetValue(kKeys[i], "");
+        const std::string& line = doc.State().GetPageTexts().headlines[static_cast<std::size_t>(i)];
         if (!line.empty())
             dc.TextOut({x, box.top - kHeadlineLinesTop - i * step},
                        FitTextEnd(dc, line, box.right - box.left - kHeadlineMargin));

@@ -2,6 +2,7 @@
 
 #include <limits>
 
+#include "core/document/LimitProfileText.h"
 #include "document/Abschnitt.h"
 #include "document/AbschnittDialoge.h"
 #include "document/Zi4Verwaltung.h"
@@ -91,7 +92,7 @@ TEST(AbschnittRobustheit, HugeAndNegativeNumbersSaturate) {
               "[-2147483648|2147483647|2147483647|-2147483648|||1||||][0|1|45|10|||1||||]");
 
     auto z = State(list.Encode(), "-2147483648;2147483647");
-    EXPECT_EQ(z.GetLimitProfile(kMin, kMax),
+    EXPECT_EQ(test::ProfileText(z.GetLimitProfile(kMin, kMax)),
               "[g;-2147483648;0;2147483647][r;-2147483648;0;0;0]"
               "[g;0;2147483647;45][r;0;2147483647;0;0][w;0]");
     EXPECT_EQ(z.GetSectionNumberAndWidth(kMax), (std::pair<int, int>{2, 1}));
@@ -175,7 +176,7 @@ TEST(AbschnittRobustheit, HundredThousandGroups) {
     auto z = State(sorted, "0;200000");
     EXPECT_EQ(z.GetSectionCount(), 100000);
     EXPECT_EQ(z.GetSectionNumberAndWidth(199999), (std::pair<int, int>{100000, 350}));
-    const std::string profile = z.GetLimitProfile(0, 200000);
+    const std::string profile = test::ProfileText(z.GetLimitProfile(0, 200000));
     std::size_t boundaries = 0;
     for (auto p = profile.find("[w;"); p != std::string::npos; p = profile.find("[w;", p + 1))
         ++boundaries;

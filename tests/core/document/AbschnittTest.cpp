@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "core/document/LimitProfileText.h"
 #include "document/Abschnitt.h"
 #include "document/Zi4Verwaltung.h"
 #include "measurement/MessFahrtDaten.h"
@@ -39,18 +40,18 @@ std::vector<std::pair<int32_t, int32_t>> Spans(const AbschnittListe& l) {
 using Spans_t = std::vector<std::pair<int32_t, int32_t>>;
 
 TEST(Abschnitt, EncodeDecode) {
-    Abschnitt a;
+    ABSCHNITT a;
     a.Decode("500|350|40|10|0.6|12,5|2|SMA 8 S|4.5|0.3|6.7");
     EXPECT_EQ(a.from, 500);
     EXPECT_EQ(a.limit, 40);
     EXPECT_EQ(a.unitPrice, "12,5");
     EXPECT_TRUE(a.evaluate);  // any non-zero number
     EXPECT_EQ(a.Encode(), "500|350|40|10|0.6|12,5|1|SMA 8 S|4.5|0.3|6.7");
-    Abschnitt b;
+    ABSCHNITT b;
     b.Decode("x|");
     EXPECT_EQ(b.Encode(), "0|0||0|||0||||");
-    EXPECT_EQ(Abschnitt{}.Encode(), "0|0||10|||1||||");
-    Abschnitt c;
+    EXPECT_EQ(ABSCHNITT{}.Encode(), "0|0||10|||1||||");
+    ABSCHNITT c;
     c.from = 100;
     c.to = 50;
     EXPECT_TRUE(c.Contains(50));
@@ -93,19 +94,19 @@ TEST(AbschnittListe, NormalizeDescending) {
 
 TEST(SectionServices, SpeedStatistics) {
     auto run = MakeRun({{0, 350, -1, 40}, {10, 350, -1, 60}});
-    Abschnitt s;
+    ABSCHNITT s;
     s.endIndex = 99;
     ComputeSpeedStatistics(run, s, nullptr);
     EXPECT_EQ(s.endIndex, 2);
     EXPECT_EQ(s.meanSpeed, "50.0");
     EXPECT_EQ(s.stdDev, "14.1");
     EXPECT_EQ(s.vark, "28.3");
-    Abschnitt one;
+    ABSCHNITT one;
     one.endIndex = 1;
     ComputeSpeedStatistics(run, one, nullptr);
     EXPECT_EQ(one.meanSpeed, "");
     auto noSpeed = MakeRun({{0}, {10}, {20}});
-    Abschnitt none;
+    ABSCHNITT none;
     none.endIndex = 3;
     ComputeSpeedStatistics(noSpeed, none, nullptr);
     EXPECT_EQ(none.StatisticsText(), "||");
@@ -114,7 +115,7 @@ TEST(SectionServices, SpeedStatistics) {
     auto three = MakeRun({{0, 350, -1, 40}, {10, 350, -1, 60}, {20, 350, -1, 100}});
     AbschnittListe ex;
     ex.Decode("[0|1||10|||1][15|1||10|||0]", 0, 21);
-    Abschnitt whole;
+    ABSCHNITT whole;
     WholeRunStatistics(three, whole, &ex);
     EXPECT_EQ(whole.meanSpeed, "50.0");
     WholeRunStatistics(three, whole, nullptr);
@@ -123,7 +124,7 @@ TEST(SectionServices, SpeedStatistics) {
 
 TEST(SectionServices, LocateSection) {
     auto run = MakeRun({{0, 350, -1, 40}, {10, 350, -1, 60}, {20, 350, -1, 80}, {30, 350, -1, 90}});
-    Abschnitt s;
+    ABSCHNITT s;
     s.from = 10;
     s.to = 25;
     LocateSection(run, s);
@@ -138,7 +139,7 @@ TEST(SectionServices, LocateSection) {
 
 TEST(SectionServices, DefaultSectionsFromWidthAndLimitChanges) {
     auto run = MakeRun({{0, 350}, {10, 350}, {20, 300}, {30, 300, 50}, {40, 300, 50}});
-    Abschnitt whole;
+    ABSCHNITT whole;
     AbschnittListe list;
     BuildDefaultSections(run, whole, list);
     EXPECT_EQ(Spans(list), (Spans_t{{0, 20}, {20, 30}, {30, 41}}));
@@ -185,8 +186,8 @@ TEST(SectionCache, RebuildAndQueries) {
     ASSERT_EQ(z.SectionCache().size(), 2u);
     const ABSCHNITT a = z.GetSection(0), b = z.GetSection(1);
     EXPECT_EQ(a.to, 1000);
-    EXPECT_DOUBLE_EQ(a.factorK, 0.6);
-    EXPECT_DOUBLE_EQ(a.unitPrice, 12.5);
+    EXPECT_DOUBLE_EQ(a.FactorK(), 0.6);
+    EXPECT_DOUBLE_EQ(a.UnitPrice(), 12.5);
     EXPECT_EQ(b.to, 3001);
     EXPECT_FALSE(b.evaluate);  // only "1" counts in the cache
     EXPECT_EQ(b.limit, 0);
@@ -209,15 +210,16 @@ TEST(SectionCache, RebuildAndQueries) {
 
 TEST(SectionCache, LimitProfile) {
     auto one = State("[0|350|40|10|||1]", "0;3000");
-    EXPECT_EQ(one.GetLimitProfile(1000, 2000), "[g;1000;2000;40][r;1000;2000;0;0]");
+    EXPECT_EQ(test::ProfileText(one.GetLimitProfile(1000, 2000)),
+              "[g;1000;2000;40][r;1000;2000;0;0]");
     auto two = State("[0|350|40|10|||1][1015|350|45|10|||0]", "0;3000");
-    EXPECT_EQ(two.GetLimitProfile(1000, 2000),
+    EXPECT_EQ(test::ProfileText(two.GetLimitProfile(1000, 2000)),
               "[g;1000;1015;40][r;1000;1015;0;0][g;1015;2000;0][w;1015]");
-    EXPECT_EQ(two.GetLimitProfile(1005, 2000),
+    EXPECT_EQ(test::ProfileText(two.GetLimitProfile(1005, 2000)),
               "[g;1005;1015;40][r;1005;1015;5;0][g;1015;2000;0][w;1015]");
-    EXPECT_EQ(two.GetLimitProfile(2000, 1005),
+    EXPECT_EQ(test::ProfileText(two.GetLimitProfile(2000, 1005)),
               "[g;1005;1015;40][r;1005;1015;0;0][g;1015;2000;0][w;1015]");
-    EXPECT_EQ(two.GetLimitProfile(5000, 6000), "");
+    EXPECT_EQ(test::ProfileText(two.GetLimitProfile(5000, 6000)), "");
 }
 
 }  // namespace

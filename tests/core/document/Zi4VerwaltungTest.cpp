@@ -181,3 +181,50 @@ TEST(KeyEncodings, BracketListTextEscapeAndAttribute) {
 
 }  // namespace
 }  // namespace nivora
+
+namespace nivora {
+namespace {
+
+// The typed values are decoded from the keys when the file is read and
+// follow every later change of their keys.
+TEST(Zi4Verwaltung, TypedValuesFollowTheirKeys) {
+    auto z = FromText(
+        "UBERSCHRIFT_ZEILE_1=Eins\nUBERSCHRIFT_ZEILE_3=Drei \nKOPFDATEN=a\xBF"
+        "b\xBF\nKOPFFUSSDATEN=[x\xBFy][Auftrag\xBF\xBFOrt][z]\nSTATGES=45.5|2.5|5.5\n"
+        "MANUVONBIS=0;3000\nABSCHNITTE=[0|350|40|10|0.6|12,5|1||||][1000|325|45|10|||0||||]\n");
+    const PageTexts& texts = z.GetPageTexts();
+    EXPECT_EQ(texts.headlines, (std::array<std::string, 3>{"Eins", "", "Drei"}));
+    EXPECT_EQ(texts.headerData,
+              "a\xBF"
+              "b\xBF");
+    EXPECT_EQ(texts.footerFields, (std::vector<std::string>{"Auftrag", "", "Ort"}));
+    EXPECT_EQ(z.GetRunStatistics().meanSpeed, "45.5");
+    EXPECT_EQ(z.GetRunStatistics().stdDev, "2.5");
+    EXPECT_EQ(z.GetRunStatistics().vark, "5.5");
+    ASSERT_EQ(z.SectionCache().size(), 2u);
+    EXPECT_EQ(z.SectionCache()[1].limit, 0);  // not evaluated: no limit
+    EXPECT_DOUBLE_EQ(z.SectionCache()[0].UnitPrice(), 12.5);
+
+    z.ClearIdentifiedTexts();
+    z.SetHeaderData("neu");
+    z.SetRunStatistics("1.0||");
+    z.SetManuVonBis(0, 2000);
+    EXPECT_EQ(texts.headlines, (std::array<std::string, 3>{}));
+    EXPECT_EQ(texts.headerData, "neu");
+    EXPECT_EQ(z.GetRunStatistics().vark, "");
+    EXPECT_EQ(z.SectionCache()[1].to, 2000);
+    z.SetAbschnitte("[0|300|50|10|||1||||]");
+    ASSERT_EQ(z.SectionCache().size(), 1u);
+    EXPECT_EQ(z.SectionCache()[0].limit, 50);
+
+    // Absent keys: no texts, and the statistics' default "-||-".
+    const auto empty = FromText("");
+    EXPECT_TRUE(empty.GetPageTexts().headerData.empty());
+    EXPECT_EQ(empty.GetPageTexts().footerFields, std::vector<std::string>{""});
+    EXPECT_EQ(empty.GetRunStatistics().meanSpeed, "-");
+    EXPECT_EQ(empty.GetRunStatistics().vark, "-");
+    EXPECT_TRUE(empty.SectionCache().empty());
+}
+
+}  // namespace
+}  // namespace nivora

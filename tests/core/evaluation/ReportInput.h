@@ -3,6 +3,7 @@
 // exceedances and the section lookup over them; and a reader of the items
 // of a report's marker line.
 #include <algorithm>
+#include <charconv>
 #include <cstdint>
 #include <map>
 #include <string>
@@ -15,14 +16,21 @@
 
 namespace nivora::test {
 
-inline AuswertungsAbschnitt Section(int32_t from, int32_t to, double k = 0.6, double price = 12.5) {
-    AuswertungsAbschnitt s;
+// A number as the state file stores it: the shortest text that reads back as it.
+inline std::string NumberText(double v) {
+    char buffer[64];
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, v).ptr;
+    return std::string(buffer, end);
+}
+
+inline ABSCHNITT Section(int32_t from, int32_t to, double k = 0.6, double price = 12.5) {
+    ABSCHNITT s;
     s.from = from;
     s.to = to;
     s.width = 350;
     s.limit = 40;
-    s.factorK = k;
-    s.unitPrice = price;
+    s.factorK = NumberText(k);
+    s.unitPrice = NumberText(price);
     return s;
 }
 
@@ -41,7 +49,7 @@ inline EvaluationExceedance Row(int32_t station, int p, bool counted,
     return e;
 }
 
-inline AuswertungsEingabe Input(std::vector<AuswertungsAbschnitt> sections,
+inline AuswertungsEingabe Input(std::vector<ABSCHNITT> sections,
                                 std::vector<AuswertungsBereich> areas = {}) {
     AuswertungsEingabe in;
     in.sections = std::move(sections);

@@ -25,7 +25,7 @@ CMessFahrtDaten RunOf(const std::vector<int32_t>& stations, const std::vector<do
 }
 
 // The walk along neighbouring samples, step by step as the algorithm reads.
-void WalkIndices(const std::vector<int32_t>& st, const Abschnitt& s, int& first, int& end) {
+void WalkIndices(const std::vector<int32_t>& st, const ABSCHNITT& s, int& first, int& end) {
     first = -1;
     end = -1;
     auto test = [](int32_t x, int32_t a, int32_t b, int i, int& index) {
@@ -62,25 +62,25 @@ TEST(SectionLocating, MatchesTheWalkOnRisingFallingAndZigZagRuns) {
         }
         const CMessFahrtDaten run = RunOf(st, speeds);
         ASSERT_EQ(run.WorkingCount(), n);
-        std::vector<Abschnitt> list;
+        std::vector<ABSCHNITT> list;
         for (int k = 0; k < 12; ++k) {
-            Abschnitt a;
+            ABSCHNITT a;
             a.from = static_cast<int32_t>(rng() % 260) - 130;
             a.to = static_cast<int32_t>(rng() % 260) - 130;
             if (k == 0) a.from = st.front();
             if (k == 1) a.to = st.back();
             list.push_back(a);
         }
-        std::vector<Abschnitt> together = list;
+        std::vector<ABSCHNITT> together = list;
         LocateSections(run, together);
         for (std::size_t k = 0; k < list.size(); ++k) {
-            Abschnitt one = list[k];
+            ABSCHNITT one = list[k];
             LocateSection(run, one);
             int first = 0, end = 0;
             WalkIndices(st, list[k], first, end);
             if (first != -1 && end != -1) {
                 // Indices as found; the statistics then clamp them into the samples.
-                Abschnitt expected = list[k];
+                ABSCHNITT expected = list[k];
                 expected.firstIndex = first;
                 expected.endIndex = end;
                 ComputeSpeedStatistics(run, expected, nullptr);
@@ -100,7 +100,7 @@ TEST(SectionLocating, MatchesTheWalkOnRisingFallingAndZigZagRuns) {
 TEST(SectionLocating, EdgeCases) {
     // Fewer than two samples: nothing changes, not even the stored statistics.
     const CMessFahrtDaten single = RunOf({100}, {50});
-    Abschnitt kept;
+    ABSCHNITT kept;
     kept.from = 0;
     kept.to = 200;
     kept.meanSpeed = "12.3";
@@ -119,7 +119,7 @@ TEST(SectionLocating, EdgeCases) {
     desc.ResetRange();
     desc.SetRange(desc.RangeStart(), desc.RangeEnd());
     ASSERT_EQ(desc.WorkingCount(), 4);
-    Abschnitt a;
+    ABSCHNITT a;
     a.from = 400;
     a.to = 150;
     LocateSection(desc, a);
@@ -133,13 +133,13 @@ TEST(SectionLocating, EdgeCases) {
 
     // A rising section past the samples ends at count - 1; one whose begin
     // lies outside them stays open and loses its statistics.
-    Abschnitt past;
+    ABSCHNITT past;
     past.from = 50;
     past.to = 500;
     LocateSection(desc, past);
     EXPECT_EQ(past.firstIndex, 2);
     EXPECT_EQ(past.endIndex, 3);
-    Abschnitt outside;
+    ABSCHNITT outside;
     outside.from = -50;
     outside.to = 500;
     outside.meanSpeed = "9.9";
@@ -159,17 +159,17 @@ TEST(SectionLocating, OverlappingListsGiveTheSameStatistics) {
         speeds.push_back(i % 9 == 0 ? -1.0 : 40.0 + (i * 37) % 41);
     }
     const CMessFahrtDaten run = RunOf(st, speeds);
-    std::vector<Abschnitt> list;
+    std::vector<ABSCHNITT> list;
     for (int k = 0; k < 1500; ++k) {
-        Abschnitt a;
+        ABSCHNITT a;
         a.from = (k * 13) % 500;
         a.to = 1990 - (k * 7) % 300;
         list.push_back(a);
     }
-    std::vector<Abschnitt> together = list;
+    std::vector<ABSCHNITT> together = list;
     LocateSections(run, together);
     for (std::size_t k = 0; k < list.size(); k += 7) {
-        Abschnitt one = list[k];
+        ABSCHNITT one = list[k];
         LocateSection(run, one);
         ASSERT_EQ(together[k].firstIndex, one.firstIndex);
         ASSERT_EQ(together[k].endIndex, one.endIndex);
@@ -187,7 +187,7 @@ TEST(SectionLocating, ExclusionsCoverHalfOpenSpansInBothDirections) {
     const CMessFahrtDaten run = RunOf(st, speeds);
     AbschnittListe ex;
     auto add = [&ex](int32_t from, int32_t to, bool evaluate) {
-        Abschnitt a;
+        ABSCHNITT a;
         a.from = from;
         a.to = to;
         a.evaluate = evaluate;
@@ -198,7 +198,7 @@ TEST(SectionLocating, ExclusionsCoverHalfOpenSpansInBothDirections) {
     add(90, 70, false);  // reversed: 70 and 80 out, 90 stays
     add(0, 100, true);   // evaluated sections never exclude
     add(50, 50, false);  // empty
-    Abschnitt whole;
+    ABSCHNITT whole;
     WholeRunStatistics(run, whole, &ex);
     // Taken: 0, 10, 40, 50, 60, 90, 100 with speeds 10, 20, 50, 60, 70, 100, 110.
     EXPECT_EQ(whole.meanSpeed, "60.0");

@@ -359,7 +359,7 @@ TEST_F(EvaluationPageTest, AttachmentNumberBySectionAndPage) {
 }
 
 TEST_F(EvaluationPageTest, RangeAndSectionValues) {
-    AuswertungsAbschnitt section = Section(0, 12000);
+    ABSCHNITT section = Section(0, 12000);
     section.roadSurface = "AC 11 D S";
     section.meanSpeed = "4.5";
     section.vark = "10.1";
@@ -391,7 +391,7 @@ TEST_F(EvaluationPageTest, RangeAndSectionValues) {
 
     const auto& plain = Open("");
     // Not evaluated: a hyphen for width, speed, VarK, limit, k and unit price.
-    AuswertungsAbschnitt off = section;
+    ABSCHNITT off = section;
     off.evaluate = false;
     const auto none = Draw(plain, Input({off}), {Row(1000, 5, true)});
     EXPECT_EQ(Where(none, "-"), (std::vector<Placed>{ValueAt(kValue1, 8951), ValueAt(14600, 8951),
@@ -400,14 +400,14 @@ TEST_F(EvaluationPageTest, RangeAndSectionValues) {
     EXPECT_EQ(Where(none, "AC 11 D S").size(), 1u);
 
     // No deduction possible: k and unit price only.
-    AuswertungsAbschnitt noK = section;
-    noK.factorK = 0.0001;
+    ABSCHNITT noK = section;
+    noK.factorK = "0.0001";
     const auto withoutK = Draw(plain, Input({noK}), {Row(1000, 5, true)});
     EXPECT_EQ(Where(withoutK, "-"),
               (std::vector<Placed>{ValueAt(12500, 9454), ValueAt(16950, 9454)}));
 
     // No width, no VarK text.
-    AuswertungsAbschnitt bare = section;
+    ABSCHNITT bare = section;
     bare.width = 0;
     bare.vark.clear();
     const auto unset = Draw(plain, Input({bare}), {Row(1000, 5, true)});
@@ -549,10 +549,10 @@ TEST_F(EvaluationPageTest, RunningNumbersWithNumbering) {
 
 TEST_F(EvaluationPageTest, MessagesInsteadOfRows) {
     const auto& doc = Open("");
-    AuswertungsAbschnitt off = Section(0, 12000);
+    ABSCHNITT off = Section(0, 12000);
     off.evaluate = false;
     struct Case {
-        AuswertungsAbschnitt section;
+        ABSCHNITT section;
         std::vector<EvaluationExceedance> rows;
         std::string message;
         int32_t x;
@@ -584,11 +584,11 @@ TEST_F(EvaluationPageTest, SumRowWithDeduction) {
     const auto& doc = Open("");
     std::vector<EvaluationExceedance> many;
     for (int i = 0; i < 18; ++i) many.push_back(Row(100 + i * 10, 2, true));
-    AuswertungsAbschnitt off = Section(0, 12000);
+    ABSCHNITT off = Section(0, 12000);
     off.evaluate = false;
     struct Case {
         const char* name;
-        AuswertungsAbschnitt section;
+        ABSCHNITT section;
         std::vector<EvaluationExceedance> rows;
         int page;
         const char* label;

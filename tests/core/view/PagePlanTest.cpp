@@ -20,19 +20,21 @@ std::string Describe(const SectionItems& items) {
     return out.str();
 }
 
-TEST(PagePlan, LimitProfileText) {
+TEST(PagePlan, SectionItemsOfTheLimitProfile) {
     struct Case {
-        const char* text;
+        const char* name;
+        LimitProfile profile;
         const char* items;
     };
     const Case cases[] = {
-        {"[g;0;1000;40][r;0;1000;3;1][g;1000;1500;0][w;1000]",
+        {"limit, no limit, a boundary",
+         {{{0, 1000, 40, 3, 1}, {1000, 1500, 0, 0, 0}}, {1000}},
          "g0,1000,40 g1000,1500,0 r0,1000,3,1 w1000 "},
-        {"", ""},
-        {"[g;0;10;40][][w;5]", "g0,10,40 "},  // reading stops at an empty group
-        {"[x;1;2][w;7][w;-30]", "w7 w-30 "},  // unknown kinds are passed over
+        {"nothing", {}, ""},
+        // Only a limit above zero has 2 m bands.
+        {"negative limit", {{{0, 10, -5, 0, 0}}, {5, -30}}, "g0,10,-5 w5 w-30 "},
     };
-    for (const Case& c : cases) EXPECT_EQ(Describe(LimitLines(c.text)), c.items) << c.text;
+    for (const Case& c : cases) EXPECT_EQ(Describe(LimitLines(c.profile)), c.items) << c.name;
 }
 
 TEST(PagePlan, StripsOfEachPageInBothDirections) {
