@@ -64,7 +64,16 @@ void CMessFahrtDaten::RunReaders(bool recordMode, const ReadContext& context) {
     if (!m_loaded) m_raw.resize(before);
 }
 
+void CMessFahrtDaten::DetachWorking() {
+    if (!m_workingIsRaw) return;
+    m_working = m_raw;
+    m_workingRawIndex.resize(m_raw.size());
+    for (std::size_t r = 0; r < m_raw.size(); ++r) m_workingRawIndex[r] = static_cast<int>(r);
+    m_workingIsRaw = false;
+}
+
 void CMessFahrtDaten::ClearSamples() {
+    m_workingIsRaw = false;
     m_raw.clear();
     m_working.clear();
     m_workingRawIndex.clear();
@@ -78,6 +87,7 @@ int32_t CMessFahrtDaten::FirstRawStation() const {
 int32_t CMessFahrtDaten::LastRawStation() const { return m_raw.empty() ? 0 : m_raw.back().station; }
 
 void CMessFahrtDaten::ApplyKilometrage() {
+    DetachWorking();
     if (!kilometrage.empty() && !m_raw.empty()) {
         const auto semi = kilometrage.find(';');
         const int32_t start = text::ToInt(std::string_view(kilometrage).substr(0, semi));
@@ -100,6 +110,7 @@ void CMessFahrtDaten::ApplyKilometrage() {
 }
 
 void CMessFahrtDaten::ReverseRun() {
+    DetachWorking();
     const long long length = static_cast<long long>(LastRawStation()) - FirstRawStation();
     std::reverse(m_raw.begin(), m_raw.end());
     for (MESSUNG& m : m_raw) m.station = text::ClampToInt(length - m.station);
@@ -127,21 +138,33 @@ void CMessFahrtDaten::SetCorrection(int32_t correction) {
 
 void CMessFahrtDaten::ShiftStations(int32_t delta) {
     for (MESSUNG& m : m_raw) m.station = SatAdd(m.station, delta);
-    for (MESSUNG& m : m_working) m.station = SatAdd(m.station, delta);
+    if (!m_workingIsRaw)
+        for (MESSUNG& m : m_working) m.station = SatAdd(m.station, delta);
     m_rangeStart = SatAdd(m_rangeStart, delta);
     m_rangeEnd = SatAdd(m_rangeEnd, delta);
 }
 
 void CMessFahrtDaten::RebuildSelection() {
+    m_workingIsRaw = false;
     m_working.clear();
     m_workingRawIndex.clear();
     m_speedCount = 0;
     const bool ascending = IsAscending();
+    const auto inside = [&](const MESSUNG& m) {
+        return ascending ? (m_rangeStart <= m.station && m.station <= m_rangeEnd)
+                         : (m_rangeEnd <= m.station && m.station <= m_rangeStart);
+    };
+    if (m_correction == 0 && std::all_of(m_raw.begin(), m_raw.end(), inside)) {
+        m_working.shrink_to_fit();
+        m_workingRawIndex.shrink_to_fit();
+        m_workingIsRaw = true;
+        for (const MESSUNG& m : m_raw)
+            if (m.HasSpeed()) ++m_speedCount;
+        return;
+    }
     for (std::size_t r = 0; r < m_raw.size(); ++r) {
         const MESSUNG& m = m_raw[r];
-        const bool inside = ascending ? (m_rangeStart <= m.station && m.station <= m_rangeEnd)
-                                      : (m_rangeEnd <= m.station && m.station <= m_rangeStart);
-        if (!inside) continue;
+        if (!inside(m)) continue;
         MESSUNG copy = m;
         copy.value = SatAdd(copy.value, m_correction);
         if (copy.HasSpeed()) ++m_speedCount;
@@ -152,21 +175,21 @@ void CMessFahrtDaten::RebuildSelection() {
 
 MESSUNG CMessFahrtDaten::GetSample(int i) const {
     if (i < 0 || i >= WorkingCount()) return MESSUNG{};
-    return m_working[static_cast<std::size_t>(i)];
+    return Working()[static_cast<std::size_t>(i)];
 }
 
 int32_t CMessFahrtDaten::GetStation(int i) const {
-    return (i < 0 || i >= WorkingCount()) ? 0 : m_working[static_cast<std::size_t>(i)].station;
+    return (i < 0 || i >= WorkingCount()) ? 0 : Working()[static_cast<std::size_t>(i)].station;
 }
 int32_t CMessFahrtDaten::GetValue(int i) const {
-    return (i < 0 || i >= WorkingCount()) ? 0 : m_working[static_cast<std::size_t>(i)].value;
+    return (i < 0 || i >= WorkingCount()) ? 0 : Working()[static_cast<std::size_t>(i)].value;
 }
 std::string CMessFahrtDaten::GetComment(int i) const {
     return (i < 0 || i >= WorkingCount()) ? std::string()
-                                          : m_working[static_cast<std::size_t>(i)].comment.str();
+                                          : Working()[static_cast<std::size_t>(i)].comment.str();
 }
 bool CMessFahrtDaten::IsMarked(int i) const {
-    return (i < 0 || i >= WorkingCount()) ? false : m_working[static_cast<std::size_t>(i)].marked;
+    return (i < 0 || i >= WorkingCount()) ? false : Working()[static_cast<std::size_t>(i)].marked;
 }
 
 bool CMessFahrtDaten::GetStationPair(int i, int32_t& station, std::string& comment,
@@ -176,8 +199,8 @@ bool CMessFahrtDaten::GetStationPair(int i, int32_t& station, std::string& comme
         fileStation = 0;
         return false;
     }
-    station = m_working[static_cast<std::size_t>(i)].station;
-    comment = m_working[static_cast<std::size_t>(i)].comment;
+    station = Working()[static_cast<std::size_t>(i)].station;
+    comment = Working()[static_cast<std::size_t>(i)].comment;
     const int32_t raw =
         i < static_cast<int>(m_raw.size()) ? m_raw[static_cast<std::size_t>(i)].station : 0;
     fileStation = SatAdd(raw, m_kilometrageOffset);
@@ -185,7 +208,8 @@ bool CMessFahrtDaten::GetStationPair(int i, int32_t& station, std::string& comme
 }
 
 int CMessFahrtDaten::RawIndexOfWorking(int i) const {
-    return (i < 0 || i >= WorkingCount()) ? -1 : m_workingRawIndex[static_cast<std::size_t>(i)];
+    if (i < 0 || i >= WorkingCount()) return -1;
+    return m_workingIsRaw ? i : m_workingRawIndex[static_cast<std::size_t>(i)];
 }
 
 const std::string& CMessFahrtDaten::GetRawText() const {

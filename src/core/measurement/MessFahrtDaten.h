@@ -61,7 +61,7 @@ class CMessFahrtDaten {
     bool IsIncomplete() const { return m_incomplete; }
     int32_t FirstRawStation() const;
     int32_t LastRawStation() const;
-    int WorkingCount() const { return static_cast<int>(m_working.size()); }
+    int WorkingCount() const { return static_cast<int>(Working().size()); }
     MESSUNG GetSample(int i) const;
     int32_t GetStation(int i) const;
     int32_t GetValue(int i) const;
@@ -83,7 +83,9 @@ class CMessFahrtDaten {
     double comparisonOffset = 0.0;
 
     const std::vector<MESSUNG>& RawSamples() const { return m_raw; }
-    const std::vector<MESSUNG>& WorkingSamples() const { return m_working; }
+    const std::vector<MESSUNG>& WorkingSamples() const {
+        return m_workingIsRaw ? m_raw : m_working;
+    }
     const LineBuffer& FileLines() const { return m_lines; }
     const std::string& FilePath() const { return m_path; }
     int32_t RangeStart() const { return m_rangeStart; }
@@ -93,16 +95,25 @@ class CMessFahrtDaten {
     int SpeedCount() const { return m_speedCount; }
 
     // Used by the readers while they fill the run.
-    std::vector<MESSUNG>& MutableRaw() { return m_raw; }
+    std::vector<MESSUNG>& MutableRaw() {
+        DetachWorking();
+        return m_raw;
+    }
     LineBuffer& MutableLines() { return m_lines; }
     void SetIncomplete(bool v) { m_incomplete = v; }
 
   private:
     void RunReaders(bool recordMode, const ReadContext& context);
+    // Gives the working samples their own copy before the raw ones change.
+    void DetachWorking();
+    const std::vector<MESSUNG>& Working() const { return WorkingSamples(); }
 
     std::vector<MESSUNG> m_raw;
     std::vector<MESSUNG> m_working;
     std::vector<int> m_workingRawIndex;
+    // The usual selection takes every raw sample unchanged; then the working
+    // samples are the raw ones, and a long run is not held twice.
+    bool m_workingIsRaw = false;
     LineBuffer m_lines;
     std::string m_path;
     mutable std::optional<std::string> m_rawText;

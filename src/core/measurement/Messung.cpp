@@ -33,10 +33,4 @@ void UmlautRepair(std::string& s) {
     for (const auto& p : kPairs) text::ReplaceText(s, p.from, p.to, true);
 }
 
-int32_t ValueFromMm(double mm) { return text::RoundToInt(mm * 10); }
-int32_t StationFromM(double m) { return text::RoundToInt(m * 10); }
-int32_t StationFromKm(double km) { return text::RoundToInt(km * 10000); }
-int32_t WidthFromM(double m) { return text::RoundToInt(m * 100); }
-int32_t LimitFromMmTruncated(double mm) { return text::TruncToInt(mm * 10); }
-
 }  // namespace nivora

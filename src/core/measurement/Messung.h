@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "text/Number.h"
+
 namespace nivora {
 
 // The remark of a sample. Nearly all samples have none, and a run may hold
@@ -75,11 +77,12 @@ struct MESSUNG {
 void UmlautRepair(std::string& text);
 
 // File numbers to the run's units: rounded halves away from zero, saturated.
-int32_t ValueFromMm(double mm);
-int32_t StationFromM(double m);
-int32_t StationFromKm(double km);
-int32_t WidthFromM(double m);
+// Inline: the readers call them for every sample.
+inline int32_t ValueFromMm(double mm) { return text::RoundToInt(mm * 10); }
+inline int32_t StationFromM(double m) { return text::RoundToInt(m * 10); }
+inline int32_t StationFromKm(double km) { return text::RoundToInt(km * 10000); }
+inline int32_t WidthFromM(double m) { return text::RoundToInt(m * 100); }
 // The run's limit value is truncated, not rounded.
-int32_t LimitFromMmTruncated(double mm);
+inline int32_t LimitFromMmTruncated(double mm) { return text::TruncToInt(mm * 10); }
 
 }  // namespace nivora

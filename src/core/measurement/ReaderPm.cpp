@@ -1,9 +1,11 @@
 // Instrument files written by the device itself: PM01BS01 (TAB-separated
 // text) and PM01BS02 (text head, binary records, closing marks).
+#include <cstdint>
 #include <cstring>
 #include <map>
 
 #include "measurement/ByteReader.h"
+#include "measurement/FieldNumber.h"
 #include "measurement/Readers.h"
 #include "text/Number.h"
 #include "text/Scan.h"
@@ -11,7 +13,6 @@
 
 namespace nivora::readers {
 
-using text::ReadNumber;
 using text::StartsWith;
 using text::Trim;
 
@@ -39,9 +40,9 @@ bool ReadPm01Bs01(CMessFahrtDaten& run, const ReadContext&) {
         if (f.count() < 6) continue;
         const std::string_view remark = Trim(f[6]);
         MESSUNG m;
-        m.value = text::RoundToInt(ReadNumber(f[0]) * 10);
-        m.station = text::RoundToInt((ReadNumber(f[4]) * 1000) * 10);
-        m.width = text::RoundToInt(ReadNumber(f[5]) * 100);
+        m.value = text::RoundToInt(FieldNumber(f[0]) * 10);
+        m.station = text::RoundToInt((FieldNumber(f[4]) * 1000) * 10);
+        m.width = text::RoundToInt(FieldNumber(f[5]) * 100);
         m.SetComment(remark);
         raw.push_back(std::move(m));
         // The line becomes "f0 TAB f4 TAB f5 TAB remark". Each part lies
@@ -66,6 +67,35 @@ bool ReadPm01Bs01(CMessFahrtDaten& run, const ReadContext&) {
 }
 
 namespace {
+
+// Writes v / 10^ScaleDigits with Decimals decimals, as "%.Nf" of that
+// quotient gives for a 32-bit v; returns the end of the text. The divisors
+// are constants, so a million records cost no division instructions.
+template <int ScaleDigits, int Decimals>
+char* PutScaled(char* out, int32_t v) {
+    static_assert(Decimals >= ScaleDigits && ScaleDigits > 0);
+    constexpr uint32_t kScale = [] {
+        uint32_t s = 1;
+        for (int d = 0; d < ScaleDigits; ++d) s *= 10;
+        return s;
+    }();
+    const uint32_t a = v < 0 ? 0u - static_cast<uint32_t>(v) : static_cast<uint32_t>(v);
+    char buf[24];
+    char* p = buf + sizeof buf;
+    for (int d = ScaleDigits; d < Decimals; ++d) *--p = '0';
+    uint32_t frac = a % kScale;
+    for (int d = 0; d < ScaleDigits; ++d, frac /= 10) *--p = static_cast<char>('0' + frac % 10);
+    *--p = '.';
+    uint32_t whole = a / kScale;
+    do {
+        *--p = static_cast<char>('0' + whole % 10);
+        whole /= 10;
+    } while (whole > 0);
+    if (v < 0) *--p = '-';
+    const std::size_t n = static_cast<std::size_t>(buf + sizeof buf - p);
+    std::memcpy(out, p, n);
+    return out + n;
+}
 
 std::size_t ContentLength(std::string_view line) {
     std::size_t n = line.size();
@@ -116,16 +146,27 @@ bool ReadPm01Bs02(CMessFahrtDaten& run) {
         m.width = WidthFromM(d3);
         m.SetComment(text::TrimRight(line.substr(40)));
         // "%.2f %.4f %.2f %s" of value / 10, station / 10000, width / 100 and
-        // the comment; never longer than the record, so it fits in place.
-        text.clear();
-        text::AppendScaled(text, m.value, 1, 2);
-        text += ' ';
-        text::AppendScaled(text, m.station, 4, 4);
-        text += ' ';
-        text::AppendScaled(text, m.width, 2, 2);
-        text += ' ';
-        text += m.comment;
-        lines.Replace(n, text);
+        // the comment. The numbers take at most 40 bytes, the comment at most
+        // what follows byte 40, so the text fits in place.
+        char head[48];
+        char* p = PutScaled<1, 2>(head, m.value);
+        *p++ = ' ';
+        p = PutScaled<4, 4>(p, m.station);
+        *p++ = ' ';
+        p = PutScaled<2, 2>(p, m.width);
+        *p++ = ' ';
+        const std::size_t headLength = static_cast<std::size_t>(p - head);
+        const std::string_view comment = m.comment;
+        if (headLength + comment.size() <= line.size()) {
+            char* const out = lines.MutableData(n);
+            std::memcpy(out, head, headLength);
+            if (!comment.empty()) std::memcpy(out + headLength, comment.data(), comment.size());
+            lines.Shorten(n, headLength + comment.size());
+        } else {
+            text.assign(head, headLength);
+            text += comment;
+            lines.Replace(n, text);
+        }
         raw.push_back(std::move(m));
     }
     if (raw.size() == before) return false;

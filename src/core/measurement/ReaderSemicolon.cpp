@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "measurement/FieldNumber.h"
 #include "measurement/Readers.h"
 #include "text/Cp1252.h"
 #include "text/Number.h"
@@ -11,7 +12,6 @@
 
 namespace nivora::readers {
 
-using text::ReadNumber;
 using text::Trim;
 
 namespace {
@@ -29,11 +29,7 @@ bool BeginsWithNumber(std::string_view s) {
 }
 
 // The lists read every "," as "."; numbers are read so without a copy.
-double CommaNumber(std::string_view s) {
-    double v = 0;
-    text::ParseDouble(s, v, s.size());
-    return v;
-}
+double CommaNumber(std::string_view s) { return CommaPointNumber(s); }
 
 bool ReadFieldList(CMessFahrtDaten& run, int fieldCount) {
     const auto& lines = run.FileLines();
@@ -53,7 +49,11 @@ bool ReadFieldList(CMessFahrtDaten& run, int fieldCount) {
             m.value = ValueFromMm(CommaNumber(f[1]));
             if (withWidth) m.width = WidthFromM(CommaNumber(f[2]));
             m.marked = f[withWidth ? 3 : 2] == "1";
-            m.comment = text::ReplacedChar(f[withWidth ? 4 : 3], ',', '.');
+            const std::string_view remark = f[withWidth ? 4 : 3];
+            if (remark.find(',') == std::string_view::npos)
+                m.comment = remark;
+            else
+                m.comment = text::ReplacedChar(remark, ',', '.');
             raw.push_back(std::move(m));
         } else if (n < headLimit &&
                    !(withWidth && text::Contains(line, "Position;Abweichung;Breite"))) {
@@ -155,7 +155,7 @@ bool ReadDatumList(CMessFahrtDaten& run, const ReadContext&) {
     for (std::size_t n = first; n < lines.size(); ++n) {
         const text::Fields<8> f(lines[n], ';');
         if (f.count() < 2) continue;
-        const double s = ReadNumber(f[0]);
+        const double s = FieldNumber(f[0]);
         if (s == previous) {
             // A remark line belongs to the sample before it; there is none
             // before the first sample.
@@ -167,11 +167,11 @@ bool ReadDatumList(CMessFahrtDaten& run, const ReadContext&) {
         }
         if (f.count() < 6) continue;
         MESSUNG m;
-        m.value = ValueFromMm(ReadNumber(f[colValue]));
+        m.value = ValueFromMm(FieldNumber(f[colValue]));
         m.station = StationFromM(s);
-        m.width = WidthFromM(ReadNumber(f[colWidth]));
-        m.speed = ReadNumber(f[colSpeed]);
-        m.limit = colLimit >= 0 ? text::RoundToInt(ReadNumber(f[colLimit]) * 10) : 0;
+        m.width = WidthFromM(FieldNumber(f[colWidth]));
+        m.speed = FieldNumber(f[colSpeed]);
+        m.limit = colLimit >= 0 ? text::RoundToInt(FieldNumber(f[colLimit]) * 10) : 0;
         if (colRemark >= 0) m.SetComment(f[colRemark]);
         raw.push_back(std::move(m));
         previous = s;

@@ -155,6 +155,56 @@ TEST(Run, SelectionRangeAndCorrection) {
     EXPECT_EQ(run.RawSamples()[4].station, 140);
 }
 
+// A selection of every raw sample without correction shares the raw
+// samples instead of copying them; the working samples still stay as they
+// were selected when the raw ones change afterwards.
+TEST(Run, WholeSelectionSharesTheRawSamplesUntilTheyChange) {
+    CMessFahrtDaten run = RunWithStations({0, 10, 20});
+    run.MutableRaw()[1].speed = 40.0;
+    run.MutableRaw()[2].comment = "Riss";
+    run.SetRange(run.RangeStart(), run.RangeEnd());
+    EXPECT_EQ(run.WorkingSamples().data(), run.RawSamples().data());
+    EXPECT_EQ(run.WorkingCount(), 3);
+    EXPECT_EQ(run.SpeedCount(), 1);
+    EXPECT_EQ(run.RawIndexOfWorking(2), 2);
+    EXPECT_EQ(run.RawIndexOfWorking(3), -1);
+    EXPECT_EQ(run.GetComment(2), "Riss");
+
+    run.ShiftStations(5);  // shared samples move once, not twice
+    EXPECT_EQ(run.GetStation(1), 15);
+    EXPECT_EQ(run.RawSamples()[1].station, 15);
+
+    // Each change of the raw samples leaves the selection as it was.
+    struct Change {
+        const char* name;
+        void (*apply)(CMessFahrtDaten&);
+    };
+    const Change kChanges[] = {
+        {"kilometrage", [](CMessFahrtDaten& r) { r.kilometrage = "100;0", r.ApplyKilometrage(); }},
+        {"reverse order", [](CMessFahrtDaten& r) { r.reverseOrder = true, r.ApplyKilometrage(); }},
+        {"reverse run", [](CMessFahrtDaten& r) { r.ReverseRun(); }},
+        {"raw access", [](CMessFahrtDaten& r) { r.MutableRaw()[0].station = 99; }},
+    };
+    for (const Change& c : kChanges) {
+        CMessFahrtDaten changed = run;
+        c.apply(changed);
+        EXPECT_NE(Stations(changed.RawSamples()), Stations(run.RawSamples())) << c.name;
+        EXPECT_EQ(Stations(changed.WorkingSamples()), (std::vector<int32_t>{5, 15, 25})) << c.name;
+        EXPECT_EQ(changed.RawIndexOfWorking(1), 1) << c.name;
+        EXPECT_EQ(changed.GetComment(2), "Riss") << c.name;
+        changed.ShiftStations(1);
+        EXPECT_EQ(Stations(changed.WorkingSamples()), (std::vector<int32_t>{6, 16, 26})) << c.name;
+    }
+
+    run.SetCorrection(2);  // a correction needs samples of their own
+    EXPECT_NE(run.WorkingSamples().data(), run.RawSamples().data());
+    EXPECT_EQ(run.GetValue(0), 12);
+    EXPECT_EQ(run.RawSamples()[0].value, 10);
+    run.SetCorrection(0);
+    EXPECT_EQ(run.WorkingSamples().data(), run.RawSamples().data());
+    EXPECT_EQ(run.GetValue(0), 10);
+}
+
 TEST(Run, SaturatingArithmetic) {
     constexpr int32_t kMax = std::numeric_limits<int32_t>::max();
     CMessFahrtDaten run = RunWithStations({0, kMax});
