@@ -48,7 +48,6 @@ class CMainFrame final : public QMainWindow {
     QString ReadoutText() const;
     void RefreshFileViewer();
     void ToggleFileViewer();
-    bool ViewerFlag() const { return m_viewerFlag; }
     CNMDateiDlg& FileViewer() { return *m_viewer; }
     void RepositionBars();
     // "Seite n von m" of the active window, and the status bar's note pane.

@@ -151,6 +151,9 @@ std::string LengthText(int32_t from, int32_t to) {
 
 namespace {
 
+// The values of the limit row stand a little lower than its labels.
+constexpr int32_t kLimitValues = kLimitRow + 54;
+
 void DrawTitleRows(FormPen& p, const Columns& c) {
     p.Text(FormFont::Title, c.label1, 51,
            "Ebenheitspr\xFC"
@@ -162,26 +165,27 @@ void DrawTitleRows(FormPen& p, const Columns& c) {
 }
 
 void DrawFormLines(FormPen& p, const Columns& c) {
-    for (const int32_t under : {1000, 2500, 4000, 6000, 6900, 7400, 7900, 8900, 9400})
+    for (const int32_t under :
+         {1000, 2500, 4000, 6000, kMeasuredRunRow, kLaneRow, kWholeRunRow, kWidthRow, kLimitRow})
         p.HLine(c.fl, c.fr, under);
     p.HLine(c.divider, c.fr, 5000);
     p.VLine(c.divider, 1000, 2500);
     p.VLine(c.divider, 4000, 5500);
     p.VLine(c.divider, 5500, 6000);
-    p.VLine(c.divider, 6900, 7400);
-    p.VLine(c.divider, 7400, 7900);
-    p.BoldFrame(c.fl, c.fr, 6900, 9900, 8400);
+    p.VLine(c.divider, kMeasuredRunRow, kLaneRow);
+    p.VLine(c.divider, kLaneRow, kWholeRunRow);
+    p.BoldFrame(c.fl, c.fr, kMeasuredRunRow, kTableTop, kSectionRow);
 }
 
 void DrawFormLabels(FormPen& p, const Columns& c, const PageData& d) {
     const auto left = [&](int32_t row, const char* t) {
-        p.Text(FormFont::Label, c.label1, row + 51, t);
+        p.Text(FormFont::Label, c.label1, row + kLabelDrop, t);
     };
     const auto right = [&](int32_t row, const char* t) {
-        p.Text(FormFont::Label, c.label2, row + 51, t);
+        p.Text(FormFont::Label, c.label2, row + kLabelDrop, t);
     };
     const auto atEnd = [&](int32_t row, const char* t) {
-        p.Text(FormFont::Label, c.rightLabel, row + 51, t, HAlign::Right);
+        p.Text(FormFont::Label, c.rightLabel, row + kLabelDrop, t, HAlign::Right);
     };
     left(1000, "Auftraggeber:");
     right(1000, "Auftragnehmer:");
@@ -195,28 +199,29 @@ void DrawFormLabels(FormPen& p, const Columns& c, const PageData& d) {
     right(5000, "Ma\xDFstab der L\xE4nge:");
     right(5500, "Ma\xDFstab der H\xF6he:");
     left(6000, "Anwesend bei Messung:");
-    left(6900, "Messstrecke:");
-    right(6900, "Lage der Messlinie:");
-    left(7400, "Fahrstreifen Richtung:");
-    right(7400, "Messlinie-Nr.:");
-    for (const auto& [row, title] : {std::pair<int32_t, const char*>{7900, "Gesamtstrecke"},
-                                     std::pair<int32_t, const char*>{8400, "Teilabschnitt"}}) {
-        p.Text(FormFont::Title, c.fl + 300, row + 51, title);
-        p.Text(FormFont::Label, c.fl + 3600, row + 51, "Beginn:");
+    left(kMeasuredRunRow, "Messstrecke:");
+    right(kMeasuredRunRow, "Lage der Messlinie:");
+    left(kLaneRow, "Fahrstreifen Richtung:");
+    right(kLaneRow, "Messlinie-Nr.:");
+    for (const auto& [row, title] :
+         {std::pair<int32_t, const char*>{kWholeRunRow, "Gesamtstrecke"},
+          std::pair<int32_t, const char*>{kSectionRow, "Teilabschnitt"}}) {
+        p.Text(FormFont::Title, c.fl + 300, row + kLabelDrop, title);
+        p.Text(FormFont::Label, c.fl + 3600, row + kLabelDrop, "Beginn:");
         right(row, "Ende:");
         atEnd(row, "L\xE4nge [km]:");
     }
-    left(8900, "Fahrspurbreite [m]:");
-    p.Text(FormFont::Label, c.fl + 4850, 8951, "Fahrbahnoberfl.:");
+    left(kWidthRow, "Fahrspurbreite [m]:");
+    p.Text(FormFont::Label, c.fl + 4850, kWidthRow + kLabelDrop, "Fahrbahnoberfl.:");
     // v with a combining macron: one text, so nothing is drawn over another.
-    p.Wide(FormFont::Label, c.label2, 8900 + 51, u"Mittlere Geschw. v\u0304 [km/h]:");
-    if (d.showVarK) atEnd(8900, "VarK [%]:");
-    left(9400,
+    p.Wide(FormFont::Label, c.label2, kWidthRow + kLabelDrop, u"Mittlere Geschw. v\u0304 [km/h]:");
+    if (d.showVarK) atEnd(kWidthRow, "VarK [%]:");
+    left(kLimitRow,
          "Grenzwert f\xFCr die Pr\xFC"
          "fung der Ebenheit:");
     p.Text(FormFont::Label, c.fl + 6550, 9451, "mm/2m");
-    right(9400, "Faktor k:");
-    atEnd(9400, "Einheitspreis [WE/m\xB2]:");
+    right(kLimitRow, "Faktor k:");
+    atEnd(kLimitRow, "Einheitspreis [WE/m\xB2]:");
 }
 
 // A header field; the fields that may be emphasised are printed bold when
@@ -264,41 +269,41 @@ void DrawHeaderFields(FormPen& p, const Columns& c, const PageData& d) {
 
 void DrawSectionValues(FormPen& p, const Columns& c, const PageData& d) {
     const FormFont v = FormFont::Value;
-    p.Text(v, c.fl + 4800, 7951, StationText(d.rangeFrom));
-    p.Text(v, c.fl + 9900, 7951, StationText(d.rangeTo));
-    p.Text(v, c.rightValue, 7951, LengthText(d.rangeFrom, d.rangeTo));
+    p.Text(v, c.fl + 4800, kWholeRunRow + kLabelDrop, StationText(d.rangeFrom));
+    p.Text(v, c.fl + 9900, kWholeRunRow + kLabelDrop, StationText(d.rangeTo));
+    p.Text(v, c.rightValue, kWholeRunRow + kLabelDrop, LengthText(d.rangeFrom, d.rangeTo));
     const EvaluationSection& section = d.page.section;
     const int32_t von = section.fromDm, bis = section.toDm;
-    p.Text(v, c.fl + 4800, 8451, StationText(von));
-    p.Text(v, c.fl + 9900, 8451, StationText(bis));
-    p.Text(v, c.rightValue, 8451, LengthText(von, bis));
+    p.Text(v, c.fl + 4800, kSectionRow + kLabelDrop, StationText(von));
+    p.Text(v, c.fl + 9900, kSectionRow + kLabelDrop, StationText(bis));
+    p.Text(v, c.rightValue, kSectionRow + kLabelDrop, LengthText(von, bis));
 
     const bool none = d.NoEvaluation();
     const int32_t width = section.widthCm;
     if (none)
-        p.Text(v, c.value1, 8951, "-");
+        p.Text(v, c.value1, kWidthRow + kLabelDrop, "-");
     else if (width > 0)
-        p.Text(v, c.value1, 8951, CommaFixed(width / 100.0, 2));
-    p.Text(v, c.fl + 7050, 8951, section.roadSurface);
+        p.Text(v, c.value1, kWidthRow + kLabelDrop, CommaFixed(width / 100.0, 2));
+    p.Text(v, c.fl + 7050, kWidthRow + kLabelDrop, section.roadSurface);
     if (none)
-        p.Text(v, c.fl + 12600, 8951, "-");
+        p.Text(v, c.fl + 12600, kWidthRow + kLabelDrop, "-");
     else if (d.manySpeeds)
-        p.Text(v, c.fl + 12600, 8951, section.meanSpeed);
+        p.Text(v, c.fl + 12600, kWidthRow + kLabelDrop, section.meanSpeed);
     else
-        DrawField(p, d, 25, c.fl + 12600, 8951, c.fr - 100);
+        DrawField(p, d, 25, c.fl + 12600, kWidthRow + kLabelDrop, c.fr - 100);
     if (d.showVarK) {
         const std::string& vark = section.vark;
-        p.Text(v, c.rightValue, 8951, none || vark.empty() ? "-" : vark);
+        p.Text(v, c.rightValue, kWidthRow + kLabelDrop, none || vark.empty() ? "-" : vark);
     }
 
-    p.Text(v, c.fl + 5900, 9454, none ? "-" : CommaFixed(section.limitTenthMm / 10.0, 1));
+    p.Text(v, c.fl + 5900, kLimitValues, none ? "-" : CommaFixed(section.limitTenthMm / 10.0, 1));
     const bool dash = none || !d.DeductionPossible();
-    p.Text(v, c.fl + 10500, 9454, dash ? "-" : text::FormatFixed(section.factorK, 2));
+    p.Text(v, c.fl + 10500, kLimitValues, dash ? "-" : text::FormatFixed(section.factorK, 2));
     // The price with its unit is wider than its column: it ends 1 mm inside the frame.
     if (dash)
-        p.Text(v, c.rightValue, 9454, "-");
+        p.Text(v, c.rightValue, kLimitValues, "-");
     else
-        p.Text(v, c.fr - 100, 9454,
+        p.Text(v, c.fr - 100, kLimitValues,
                text::FormatFixed(section.unitPricePerM2, 2) + " " + d.currency + "/m\xB2",
                HAlign::Right);
 

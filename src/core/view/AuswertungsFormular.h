@@ -39,6 +39,18 @@ enum class FormFont { Title, Label, Value, Emphasis };
 FontSpec FontOf(FormFont f);
 
 // Horizontal positions of the form.
+// Rows of the form, measured down from its top edge (0.01 mm). A row is
+// 500 high; its label stands 51 below the row's top.
+inline constexpr int32_t kFormRow = 500;
+inline constexpr int32_t kLabelDrop = 51;
+inline constexpr int32_t kMeasuredRunRow = 6900;  // "Messstrecke:", top of the bold frame
+inline constexpr int32_t kLaneRow = 7400;         // "Fahrstreifen Richtung:"
+inline constexpr int32_t kWholeRunRow = 7900;     // "Gesamtstrecke"
+inline constexpr int32_t kSectionRow = 8400;      // "Teilabschnitt"
+inline constexpr int32_t kWidthRow = 8900;        // "Fahrspurbreite [m]:"
+inline constexpr int32_t kLimitRow = 9400;        // "Grenzwert ..."
+inline constexpr int32_t kTableTop = 9900;        // the table header's first row
+
 struct Columns {
     explicit Columns(int32_t fl, int32_t fr, bool numbering);
     int32_t fl, fr;

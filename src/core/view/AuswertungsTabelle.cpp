@@ -10,10 +10,15 @@
 namespace nivora::auswertung {
 namespace {
 
-constexpr int32_t kRowsTop = 11900;
+// The header: "Überschreitung" over its columns, then their names, then
+// their units; below it the row of the carried sum, then the rows.
+constexpr int32_t kNamesRow = kTableTop + kFormRow;               // 10400
+constexpr int32_t kUnitsRow = kNamesRow + kFormRow;               // 10900
+constexpr int32_t kCarriedRow = kUnitsRow + kFormRow;             // 11400
+constexpr int32_t kRowsTop = kCarriedRow + kFormRow;              // 11900
 constexpr int32_t kRowsHeight = CAuswertungsSeiten::kPageBudget;  // the page fill's budget
 constexpr int32_t kSumRow = kRowsTop + kRowsHeight;               // 20500
-constexpr int32_t kTotalsRow = kSumRow + 500;
+constexpr int32_t kTotalsRow = kSumRow + kFormRow;
 
 // Up to three lines of a remark, split at its line breaks. Longer remarks
 // print their first three lines.
@@ -97,31 +102,31 @@ void DrawSignatures(FormPen& p, const Columns& c, const PageData& d, int32_t top
 
 void DrawTableHeader(FormPen& p, const Columns& c, const PageData& d) {
     const FormFont l = FormFont::Label;
-    p.Centred(l, c.p, c.remark, 9900, 10400,
+    p.Centred(l, c.p, c.remark, kTableTop, kNamesRow,
               "\xDC"
               "berschreitung");
-    p.VLine(c.p, 9900, 11400);
-    p.VLine(c.remark, 9900, 11400);
-    p.HLine(c.p, c.remark, 10400);
-    p.VLine(c.p2, 10400, 11400);
-    p.VLine(c.v, 10400, 11400);
-    p.Centred(l, c.p, c.p2, 10400, 10900, "p");
-    p.Centred(l, c.p2, c.v, 10400, 10900, "p\xB2");
-    p.Centred(l, c.v, c.remark, 10400, 10900, "v");
-    p.Centred(l, c.v, c.fr, 10400, 10900, "Bemerkungen");
-    p.Centred(l, c.p, c.p2, 10900, 11400, "[mm]");
-    p.Centred(l, c.p2, c.v, 10900, 11400, "[mm]");
-    p.Centred(l, c.v, c.remark, 10900, 11400, "[km/h]");
-    p.Text(l, c.station, 10451, "Station");
-    p.Text(l, c.station, 10951, "[km]");
+    p.VLine(c.p, kTableTop, kCarriedRow);
+    p.VLine(c.remark, kTableTop, kCarriedRow);
+    p.HLine(c.p, c.remark, kNamesRow);
+    p.VLine(c.p2, kNamesRow, kCarriedRow);
+    p.VLine(c.v, kNamesRow, kCarriedRow);
+    p.Centred(l, c.p, c.p2, kNamesRow, kUnitsRow, "p");
+    p.Centred(l, c.p2, c.v, kNamesRow, kUnitsRow, "p\xB2");
+    p.Centred(l, c.v, c.remark, kNamesRow, kUnitsRow, "v");
+    p.Centred(l, c.v, c.fr, kNamesRow, kUnitsRow, "Bemerkungen");
+    p.Centred(l, c.p, c.p2, kUnitsRow, kCarriedRow, "[mm]");
+    p.Centred(l, c.p2, c.v, kUnitsRow, kCarriedRow, "[mm]");
+    p.Centred(l, c.v, c.remark, kUnitsRow, kCarriedRow, "[km/h]");
+    p.Text(l, c.station, kNamesRow + kLabelDrop, "Station");
+    p.Text(l, c.station, kUnitsRow + kLabelDrop, "[km]");
     if (d.numbering) {
-        p.Text(l, c.fl + 200, 10451, "lfd.");
-        p.Text(l, c.fl + 200, 10951, "Nr.");
-        p.VLine(c.station - 100, 9900, 11400);
+        p.Text(l, c.fl + 200, kNamesRow + kLabelDrop, "lfd.");
+        p.Text(l, c.fl + 200, kUnitsRow + kLabelDrop, "Nr.");
+        p.VLine(c.station - 100, kTableTop, kCarriedRow);
     }
-    p.HLine(c.fl, c.fr, 11400);
+    p.HLine(c.fl, c.fr, kCarriedRow);
     if (d.page.carriedSumMm2 && *d.page.carriedSumMm2 >= 0)
-        p.Text(l, c.label1, 11400 + (500 - FontOf(l).height) / 2,
+        p.Text(l, c.label1, kCarriedRow + (kFormRow - FontOf(l).height) / 2,
                "\xDC"
                "bertrag p\xB2:");
 }
@@ -155,16 +160,18 @@ void DrawSumsAndSignatures(FormPen& p, const Columns& c, const PageData& d) {
     p.HLine(c.fl, c.fr, kSumRow);
     p.VLine(c.p2, kSumRow, kSumRow + 500);
     p.VLine(c.v, kSumRow, kSumRow + 500);
-    p.Text(FormFont::Label, c.label1, kSumRow + 51,
+    p.Text(FormFont::Label, c.label1, kSumRow + kLabelDrop,
            d.SectionEnd() ? "Teilstrecke Summe p\xB2:" : "Zwischensumme p\xB2:");
     const int32_t sum = d.page.sectionSumMm2;
     if (sum >= 0 && !d.NoEvaluation())
-        p.Text(FormFont::Value, c.p2 + 750, kSumRow + 51, std::to_string(sum), HAlign::Centre);
+        p.Text(FormFont::Value, c.p2 + 750, kSumRow + kLabelDrop, std::to_string(sum),
+               HAlign::Centre);
     if (d.SectionEnd() && !d.NoEvaluation() && d.DeductionPossible()) {
-        p.Text(FormFont::Label, c.v + 300, kSumRow + 51, "Abzug [" + d.currency + "]: ");
+        p.Text(FormFont::Label, c.v + 300, kSumRow + kLabelDrop, "Abzug [" + d.currency + "]: ");
         const auto& deduction = d.page.deduction;
         if (deduction)
-            p.Text(FormFont::Value, c.v + 2600, kSumRow + 51, text::FormatFixed(*deduction, 2));
+            p.Text(FormFont::Value, c.v + 2600, kSumRow + kLabelDrop,
+                   text::FormatFixed(*deduction, 2));
     }
     p.HLine(c.fl, c.fr, kTotalsRow);
     int32_t next = kTotalsRow;
