@@ -255,6 +255,25 @@ void DrawVariantB(HeaderBlock& b, const HeaderInputs& in) {
     b.Path(kABValue3, 4, in.path + ".zi4");
 }
 
+// The limits and scales from a first row on, then the date and the files in
+// the next column pair; variants C and D differ only in where these stand.
+void DrawLimitsAndFiles(HeaderBlock& b, const HeaderInputs& in, int32_t label, int32_t value,
+                        int firstRow, int32_t nextLabel, int32_t nextValue) {
+    const auto& t = in.texts;
+    b.Label(label, firstRow,
+            t.GetText(in.plural() ? "PLOTPAGE_REQUIREMENTS" : "PLOTPAGE_REQUIREMENT", true));
+    b.Label(label, firstRow + 1, t.GetText("PLOTPAGE_SCALE_LEVEL", true));
+    b.Label(label, firstRow + 2, t.GetText("PLOTPAGE_SCALE_LENGTH", true));
+    b.Value(value, firstRow, in.limits.text, nextLabel);
+    b.Value(value, firstRow + 1, "1:1", nextLabel);
+    b.Value(value, firstRow + 2, in.scale, nextLabel);
+    b.Label(nextLabel, 0, t.GetText("PLOTPAGE_DOCUMENTATION", true));
+    b.Label(nextLabel, 1, t.GetText("PLOTPAGE_FILES", true));
+    b.Value(nextValue, 0, in.date);
+    b.Path(nextValue, 1, in.path);
+    b.Path(nextValue, 2, in.path + ".zi4");
+}
+
 void DrawVariantC(HeaderBlock& b, const HeaderInputs& in) {
     static const char* const kLabelKeys[6] = {"PLOTPAGE_DATE",       "PLOTPAGE_CLIENT",
                                               "PLOTPAGE_DEPARTMENT", "PLOTPAGE_TESTED_BY",
@@ -269,35 +288,11 @@ void DrawVariantC(HeaderBlock& b, const HeaderInputs& in) {
         b.Value(firstColumn ? kCValue1 : kCValue2, row, entry.value,
                 firstColumn ? kCLabel2 : kCLabel3);
     }
-    const auto& t = in.texts;
-    b.Label(kCLabel2, 2,
-            t.GetText(in.plural() ? "PLOTPAGE_REQUIREMENTS" : "PLOTPAGE_REQUIREMENT", true));
-    b.Label(kCLabel2, 3, t.GetText("PLOTPAGE_SCALE_LEVEL", true));
-    b.Label(kCLabel2, 4, t.GetText("PLOTPAGE_SCALE_LENGTH", true));
-    b.Value(kCValue2, 2, in.limits.text, kCLabel3);
-    b.Value(kCValue2, 3, "1:1", kCLabel3);
-    b.Value(kCValue2, 4, in.scale, kCLabel3);
-    b.Label(kCLabel3, 0, t.GetText("PLOTPAGE_DOCUMENTATION", true));
-    b.Label(kCLabel3, 1, t.GetText("PLOTPAGE_FILES", true));
-    b.Value(kCValue3, 0, in.date);
-    b.Path(kCValue3, 1, in.path);
-    b.Path(kCValue3, 2, in.path + ".zi4");
+    DrawLimitsAndFiles(b, in, kCLabel2, kCValue2, 2, kCLabel3, kCValue3);
 }
 
 void DrawVariantD(HeaderBlock& b, const HeaderInputs& in) {
-    const auto& t = in.texts;
-    b.Label(kDLabel1, 0,
-            t.GetText(in.plural() ? "PLOTPAGE_REQUIREMENTS" : "PLOTPAGE_REQUIREMENT", true));
-    b.Label(kDLabel1, 1, t.GetText("PLOTPAGE_SCALE_LEVEL", true));
-    b.Label(kDLabel1, 2, t.GetText("PLOTPAGE_SCALE_LENGTH", true));
-    b.Value(kDValue1, 0, in.limits.text, kDLabel2);
-    b.Value(kDValue1, 1, "1:1", kDLabel2);
-    b.Value(kDValue1, 2, in.scale, kDLabel2);
-    b.Label(kDLabel2, 0, t.GetText("PLOTPAGE_DOCUMENTATION", true));
-    b.Label(kDLabel2, 1, t.GetText("PLOTPAGE_FILES", true));
-    b.Value(kDValue2, 0, in.date);
-    b.Path(kDValue2, 1, in.path);
-    b.Path(kDValue2, 2, in.path + ".zi4");
+    DrawLimitsAndFiles(b, in, kDLabel1, kDValue1, 0, kDLabel2, kDValue2);
 }
 
 void DrawHeadline(IDrawingSurface& dc, const SurfaceRect& page, const CNivoraDoc& doc,
