@@ -1,6 +1,8 @@
 #include "measurement/FileSplitter.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstdint>
 #include <cstring>
 
 namespace nivora {
@@ -18,6 +20,13 @@ std::vector<std::string> ToStrings(const LineBuffer& lines) {
     return std::vector<std::string>(lines.begin(), lines.end());
 }
 
+// Bit 7 of each byte of the result is set for the first byte below 0x20 in
+// the word (little-endian order) and possibly for bytes after it, never
+// before it; zero when every byte is 0x20 or above.
+inline uint64_t ControlBytes(uint64_t x) {
+    return (x - 0x2020202020202020ULL) & ~x & 0x8080808080808080ULL;
+}
+
 }  // namespace
 
 LineBuffer SplitTextLines(std::string bytes) {
@@ -27,30 +36,61 @@ LineBuffer SplitTextLines(std::string bytes) {
     b = std::move(bytes);
     char* const p = b.data();
     const std::size_t n = b.size();
-    // The kept bytes of a line move down over the dropped ones: the write
-    // position never passes the read position.
+    // A line is a span of the bytes where they lie; only within a line
+    // holding a dropped control byte do the kept bytes move down over it (the
+    // write position never passes the read position). Eight bytes are taken
+    // at a time while none of them is a control byte.
     std::size_t r = 0, w = 0, start = 0;
+    std::size_t runStart = 0;  // where the current run of text bytes was written to
     bool stopped = false;
+    constexpr bool kWords = std::endian::native == std::endian::little;
     while (r < n) {
-        if (IsTextByte(p[r])) {
-            std::size_t e = r + 1;
-            while (e < n && IsTextByte(p[e])) ++e;
-            const std::size_t len = e - r;
-            if (w - start + len >= kMaxLineLength) {
-                // The line reaches the longest line: it and the rest are ignored.
-                stopped = true;
-                break;
+        // Text bytes from r on, up to the next control byte.
+        std::size_t take = 1;
+        bool atControl = false;
+        if (kWords && n - r >= 8) {
+            uint64_t x;
+            std::memcpy(&x, p + r, 8);
+            const uint64_t control = ControlBytes(x);
+            take = control ? static_cast<std::size_t>(std::countr_zero(control)) / 8 : 8;
+            atControl = control != 0;
+            if (take > 0 && w != r) {
+                // Bytes between w and r are already read; a whole word only
+                // overwrites unread bytes when it reaches r.
+                if (take == 8 || r - w >= 8)
+                    std::memcpy(p + w, &x, 8);
+                else
+                    std::memmove(p + w, p + r, take);
             }
-            if (w != r) std::memmove(p + w, p + r, len);
-            w += len;
-            r = e;
-            continue;
+        } else if (IsTextByte(p[r])) {
+            p[w] = p[r];
+        } else {
+            take = 0;
+            atControl = true;
         }
-        if (p[r] == '\r' || p[r] == '\n' || w - start > 128) {
-            if (w > start) lines.AddSpan(start, w - start);
-            start = w;
+        w += take;
+        r += take;
+        if (atControl && w - start < kMaxLineLength) {
+            // r is at a control byte.
+            const char c = p[r++];
+            if (c == '\t') {
+                p[w++] = c;
+            } else {
+                if (c == '\r' || c == '\n' || w - start > 128) {
+                    if (w > start) lines.AddSpan(start, w - start);
+                    if (c == '\r' && r < n && p[r] == '\n') ++r;  // one line end
+                    start = w = r;
+                }
+                runStart = w;
+                continue;
+            }
         }
-        ++r;
+        if (w - start >= kMaxLineLength) {
+            // The line reaches the longest line: it and the rest are ignored.
+            stopped = true;
+            w = runStart;
+            break;
+        }
     }
     // The end of the file ends its last line, as a CR LF after it would.
     if (!stopped && w > start) lines.AddSpan(start, w - start);

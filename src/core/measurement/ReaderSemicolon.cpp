@@ -1,6 +1,7 @@
 // Dated semicolon lists: the four-field and five-field exports with a date
 // line, and the "Datum:" export that names its columns.
 #include <algorithm>
+#include <string>
 #include <vector>
 
 #include "measurement/FieldNumber.h"
@@ -28,12 +29,23 @@ bool BeginsWithNumber(std::string_view s) {
     return i + 1 < s.size() && (s[i] == '.' || s[i] == ',') && IsDigit(s[i + 1]);
 }
 
-// The lists read every "," as "."; numbers are read so without a copy.
-double CommaNumber(std::string_view s) { return CommaPointNumber(s); }
+// Whether some line after the first has exactly fieldCount fields and
+// begins with a number. A list of the other field count is ruled out without
+// reading its numbers.
+bool HasDataLine(const LineBuffer& lines, int fieldCount) {
+    for (std::size_t n = 1; n < lines.size(); ++n) {
+        const std::string_view line = lines[n];
+        if (text::CountChar(line, ';') == static_cast<std::size_t>(fieldCount - 1) &&
+            BeginsWithNumber(text::CharField(line, ';', 0)))
+            return true;
+    }
+    return false;
+}
 
 bool ReadFieldList(CMessFahrtDaten& run, int fieldCount) {
     const auto& lines = run.FileLines();
     if (lines.empty() || text::Scan(lines[0], "%2d.%2d.%4d %2d:%2d:%2d").count < 6) return false;
+    if (!HasDataLine(lines, fieldCount)) return false;
     const bool withWidth = fieldCount == 5;
     const std::size_t headLimit = withWidth ? 7 : 6;
 
@@ -42,19 +54,20 @@ bool ReadFieldList(CMessFahrtDaten& run, int fieldCount) {
     const std::size_t before = raw.size();
     for (std::size_t n = 1; n < lines.size(); ++n) {
         const std::string_view line = lines[n];
-        const text::Fields<5> f(line, ';');
-        if (f.count() == fieldCount && BeginsWithNumber(f[0])) {
-            MESSUNG m;
-            m.station = StationFromM(CommaNumber(f[0]));
-            m.value = ValueFromMm(CommaNumber(f[1]));
-            if (withWidth) m.width = WidthFromM(CommaNumber(f[2]));
-            m.marked = f[withWidth ? 3 : 2] == "1";
-            const std::string_view remark = f[withWidth ? 4 : 3];
+        // The lists read every "," as "."; the numbers are read while the
+        // line is split.
+        const ScannedFields<5> f(line, ';', withWidth ? 0b111u : 0b11u);
+        if (f.count() == fieldCount && (f[0].plain || BeginsWithNumber(f[0].text()))) {
+            MESSUNG& m = raw.emplace_back();
+            m.station = StationFromM(CommaPointNumber(f[0]));
+            m.value = ValueFromMm(CommaPointNumber(f[1]));
+            if (withWidth) m.width = WidthFromM(CommaPointNumber(f[2]));
+            m.marked = f[withWidth ? 3 : 2].text() == "1";
+            const std::string_view remark = f[withWidth ? 4 : 3].text();
             if (remark.find(',') == std::string_view::npos)
                 m.comment = remark;
             else
                 m.comment = text::ReplacedChar(remark, ',', '.');
-            raw.push_back(std::move(m));
         } else if (n < headLimit &&
                    !(withWidth && text::Contains(line, "Position;Abweichung;Breite"))) {
             headLines.push_back(text::ReplacedChar(line, ',', '.'));
@@ -151,29 +164,31 @@ bool ReadDatumList(CMessFahrtDaten& run, const ReadContext&) {
 
     auto& raw = run.MutableRaw();
     const std::size_t before = raw.size();
+    // Fields read as numbers.
+    uint32_t numbers = 1u | 1u << colValue | 1u << colSpeed | 1u << colWidth;
+    if (colLimit >= 0) numbers |= 1u << colLimit;
     double previous = -9999999.0;
     for (std::size_t n = first; n < lines.size(); ++n) {
-        const text::Fields<8> f(lines[n], ';');
+        const ScannedFields<8> f(lines[n], ';', numbers);
         if (f.count() < 2) continue;
         const double s = FieldNumber(f[0]);
         if (s == previous) {
             // A remark line belongs to the sample before it; there is none
             // before the first sample.
             if (raw.size() > before) {
-                raw.back().comment = std::string(Trim(f[1]));
+                raw.back().comment = std::string(Trim(f[1].text()));
                 raw.back().marked = true;
             }
             continue;
         }
         if (f.count() < 6) continue;
-        MESSUNG m;
+        MESSUNG& m = raw.emplace_back();
         m.value = ValueFromMm(FieldNumber(f[colValue]));
         m.station = StationFromM(s);
         m.width = WidthFromM(FieldNumber(f[colWidth]));
         m.speed = FieldNumber(f[colSpeed]);
         m.limit = colLimit >= 0 ? text::RoundToInt(FieldNumber(f[colLimit]) * 10) : 0;
-        if (colRemark >= 0) m.SetComment(f[colRemark]);
-        raw.push_back(std::move(m));
+        if (colRemark >= 0) m.SetComment(f[colRemark].text());
         previous = s;
     }
     if (raw.size() == before) return false;

@@ -62,6 +62,83 @@ TEST(FieldNumber, AgreesWithTheGeneralReader) {
         text::ParseDouble(s, general, s.size());
         EXPECT_TRUE(SameBits(CommaPointNumber(s), general)) << '"' << field << '"';
         EXPECT_TRUE(SameBits(FieldNumber(s), text::ReadNumber(s))) << '"' << field << '"';
+        // The same field read while its line is split.
+        ScannedField f;
+        const char* end = ScanField(s.data(), s.data() + s.size(), ';', true, f);
+        EXPECT_EQ(end, s.data() + s.size()) << '"' << field << '"';
+        EXPECT_EQ(f.text(), s);
+        double plain = 0;
+        EXPECT_EQ(f.plain, ReadPlainDecimal(s, plain)) << '"' << field << '"';
+        EXPECT_TRUE(SameBits(CommaPointNumber(f), general)) << '"' << field << '"';
+        EXPECT_TRUE(SameBits(FieldNumber(f), text::ReadNumber(s))) << '"' << field << '"';
+    }
+}
+
+// Splitting while reading numbers gives the fields the plain split gives.
+TEST(FieldNumber, ScannedFieldsSplitAsFields) {
+    const char* const kLines[] = {
+        "",
+        ";",
+        "0,1;1,0;0;",
+        "1,6;-1,4;0;Riss, tief",
+        "a;;b",
+        "12;x;;",
+        "1;2;3;4;5;6;7;8;9",
+        "-;+;,;.;5,5,5",
+        "7\t;8",
+        "Station;H\xF6he",
+    };
+    for (const char* line : kLines) {
+        const text::Fields<5> expected(line, ';');
+        const ScannedFields<5> got(line, ';');
+        ASSERT_EQ(got.count(), expected.count()) << '"' << line << '"';
+        for (int i = -1; i <= 6; ++i) {
+            EXPECT_EQ(got[i].text(), expected[i]) << '"' << line << "\" " << i;
+            double v = 0;
+            const bool plain = ReadPlainDecimal(expected[i], v);
+            EXPECT_EQ(got[i].plain, plain) << '"' << line << "\" " << i;
+            if (plain) {
+                EXPECT_TRUE(SameBits(got[i].value, v)) << '"' << line << "\" " << i;
+            }
+        }
+        // Fields not asked for as numbers are split alike and never plain.
+        const ScannedFields<5> textOnly(line, ';', 0b101u);
+        ASSERT_EQ(textOnly.count(), expected.count());
+        for (int i = 0; i < 5; ++i) {
+            EXPECT_EQ(textOnly[i].text(), expected[i]);
+            if (i % 2 == 1) {
+                EXPECT_FALSE(textOnly[i].plain);
+            }
+        }
+    }
+}
+
+// Random lines split and read as the plain split and the plain reader do.
+TEST(FieldNumber, ScannedFieldsAgreeOnRandomLines) {
+    const char kBytes[] = "0123456789,.;-+ x9;";
+    uint32_t seed = 99;
+    auto next = [&seed] { return seed = seed * 1103515245u + 12345u, seed >> 16; };
+    for (int round = 0; round < 20000; ++round) {
+        std::string line;
+        const std::size_t length = next() % 72;
+        const uint32_t digitsOnly = next() % 3;  // long runs of digits
+        for (std::size_t i = 0; i < length; ++i) {
+            const uint32_t k = next();
+            line += digitsOnly == 0 && k % 7 ? static_cast<char>('0' + k % 10)
+                                             : kBytes[k % (sizeof kBytes - 1)];
+        }
+        const text::Fields<8> expected(line, ';');
+        const ScannedFields<8> got(line, ';', 0b1011011u);
+        ASSERT_EQ(got.count(), expected.count()) << '"' << line << '"';
+        for (int i = 0; i < 8; ++i) {
+            EXPECT_EQ(got[i].text(), expected[i]) << '"' << line << "\" " << i;
+            double v = 0;
+            const bool plain = (0b1011011u >> i & 1u) && ReadPlainDecimal(expected[i], v);
+            ASSERT_EQ(got[i].plain, plain) << '"' << line << "\" " << i;
+            if (plain) {
+                EXPECT_TRUE(SameBits(got[i].value, v)) << '"' << line << "\" " << i;
+            }
+        }
     }
 }
 

@@ -68,5 +68,49 @@ TEST(RecordMode, OverlongLineEndsReading) {
     EXPECT_EQ(SplitRecordMode(file).size(), 2u);
 }
 
+// The splitter takes eight bytes at a time; this is the same rule a byte at a
+// time, as it reads.
+Lines SplitByteByByte(const std::string& bytes) {
+    Lines lines;
+    std::string line;
+    for (const char ch : bytes) {
+        const unsigned char c = static_cast<unsigned char>(ch);
+        if (c >= 0x20 || c == '\t') {
+            line += ch;
+            if (line.size() >= kMaxLineLength) return lines;
+            continue;
+        }
+        if (c == '\r' || c == '\n' || line.size() > 128) {
+            if (!line.empty()) lines.push_back(line);
+            line.clear();
+        }
+    }
+    if (!line.empty()) lines.push_back(line);
+    return lines;
+}
+
+TEST(TextMode, WordsAtATimeAgreeWithBytesAtATime) {
+    // Few distinct bytes, so that line ends, TABs, dropped control bytes,
+    // high bytes and long lines all come close together.
+    const char kAlphabet[] = {'a',    ';',    '0',    ' ',    '\t',   '\r',  '\n',
+                              '\x01', '\x1f', '\x7f', '\x80', '\xff', '\xe4'};
+    uint32_t seed = 12345;
+    auto next = [&seed] { return seed = seed * 1103515245u + 12345u, seed >> 16; };
+    for (int round = 0; round < 3000; ++round) {
+        std::string bytes;
+        const std::size_t length = next() % (round % 10 == 0 ? 6000 : 300);
+        // Some texts have long stretches of text bytes, a few beyond the
+        // longest line.
+        const uint32_t stretch[] = {1, 16, 200, 3000};
+        const uint32_t every = stretch[next() % 4];
+        for (std::size_t i = 0; i < length; ++i) {
+            const uint32_t k = next();
+            bytes += k % every ? 'x' : kAlphabet[k % sizeof kAlphabet];
+        }
+        const std::string copy = bytes;
+        EXPECT_EQ(SplitTextMode(bytes), SplitByteByByte(copy)) << "round " << round;
+    }
+}
+
 }  // namespace
 }  // namespace nivora

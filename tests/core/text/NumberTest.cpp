@@ -141,6 +141,14 @@ TEST(Number, RoundingTruncationAndSaturation) {
     EXPECT_EQ(RoundToInt(-1e300), std::numeric_limits<int32_t>::min());
     EXPECT_EQ(RoundToInt(std::numeric_limits<double>::infinity()), 0);
     EXPECT_EQ(RoundToInt(std::nan("")), 0);
+    // Around the ends of the range the short way and the saturating way meet.
+    for (const double v : {2147483645.5, 2147483645.9, 2147483646.0, 2147483646.4, 2147483646.5,
+                           2147483647.0, 2147483647.4, 2147483647.5, 2147483648.0, -2147483646.5,
+                           -2147483647.0, -2147483647.4, -2147483647.5, -2147483648.0,
+                           -2147483648.5, -2147483649.0, 0.49999999999999994, -0.5, -0.0}) {
+        const int32_t saturated = ClampToInt(v >= 0 ? std::trunc(v + 0.5) : std::trunc(v - 0.5));
+        EXPECT_EQ(RoundToInt(v), saturated) << std::fixed << v;
+    }
     EXPECT_EQ(ToInt("  -99999999999999"), std::numeric_limits<int32_t>::min());
     EXPECT_EQ(ToInt("2500;1"), 2500);
     EXPECT_EQ(SatAdd(std::numeric_limits<int32_t>::max(), 1), std::numeric_limits<int32_t>::max());

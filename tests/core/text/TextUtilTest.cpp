@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdint>
+#include <string>
+
 #include "text/TextUtil.h"
 
 namespace nivora::text {
@@ -53,6 +57,24 @@ TEST(TextUtil, FieldsAndCounts) {
     EXPECT_EQ(CountFields("", "|"), 1);
     EXPECT_EQ(CountFields("a<>b", "<>"), 2);
     EXPECT_EQ(CountFields("a;b;c", ';'), 3);
+}
+
+// Eight bytes at a time, with a tail of any length, high bytes and NUL.
+TEST(TextUtil, CountCharAsCountingByteByByte) {
+    const char kBytes[] = {';', 'a', '\0', '\x80', '\xbb', '\xff', ';'};
+    uint32_t seed = 7;
+    for (int round = 0; round < 2000; ++round) {
+        std::string s;
+        const std::size_t length = round % 41;
+        for (std::size_t i = 0; i < length; ++i) {
+            seed = seed * 1103515245u + 12345u;
+            s += kBytes[(seed >> 16) % sizeof kBytes];
+        }
+        for (const char c : {';', '\0', '\xbb', '\xff', 'z'}) {
+            EXPECT_EQ(CountChar(s, c), static_cast<std::size_t>(std::count(s.begin(), s.end(), c)))
+                << "round " << round;
+        }
+    }
 }
 
 TEST(TextUtil, GetBetweenOccurrences) {
