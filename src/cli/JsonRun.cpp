@@ -19,8 +19,8 @@ Json Speed(double speed) {
 Json SampleList(const std::vector<MESSUNG>& samples) {
     Json list = Json::array();
     for (const MESSUNG& m : samples)
-        list.push_back(Json::array({m.station, m.value, m.width, Speed(m.speed), m.limit, m.marked,
-                                    Text(m.comment.str())}));
+        list.push_back(Json::array({m.station, m.value, m.width, Speed(m.speed), m.limit,
+                                    m.Marked(), Text(m.comment.str())}));
     return list;
 }
 

@@ -117,7 +117,7 @@ LineBuffer SplitRecordLines(std::string bytes) {
         if (!lf) break;
         const std::size_t end = static_cast<std::size_t>(static_cast<const char*>(lf) - p) + 1;
         const std::size_t len = end - start;
-        if (len >= 5 && std::memcmp(p + start, "***\r\n", 5) == 0) {
+        if (len >= 5 && p[start] == '*' && std::memcmp(p + start, "***\r\n", 5) == 0) {
             lines.AddSpan(start, len);
             start = r = end;
             if (++marks == 2) break;

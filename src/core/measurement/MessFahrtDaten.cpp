@@ -189,7 +189,7 @@ std::string CMessFahrtDaten::GetComment(int i) const {
                                           : Working()[static_cast<std::size_t>(i)].comment.str();
 }
 bool CMessFahrtDaten::IsMarked(int i) const {
-    return (i < 0 || i >= WorkingCount()) ? false : Working()[static_cast<std::size_t>(i)].marked;
+    return (i < 0 || i >= WorkingCount()) ? false : Working()[static_cast<std::size_t>(i)].Marked();
 }
 
 bool CMessFahrtDaten::GetStationPair(int i, int32_t& station, std::string& comment,

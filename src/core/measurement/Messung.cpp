@@ -16,7 +16,7 @@ void MESSUNG::SetComment(std::string_view text) {
     } else {
         comment = trimmed;
     }
-    if (!text.empty()) marked = true;
+    if (!text.empty()) SetMarked(true);
 }
 
 std::ostream& operator<<(std::ostream& out, const CommentText& text) { return out << text.view(); }

@@ -1,5 +1,6 @@
 // Instrument files written by the device itself: PM01BS01 (TAB-separated
 // text) and PM01BS02 (text head, binary records, closing marks).
+#include <array>
 #include <cstdint>
 #include <cstring>
 #include <map>
@@ -69,8 +70,10 @@ bool ReadPm01Bs01(CMessFahrtDaten& run, const ReadContext&) {
 namespace {
 
 // Writes v / 10^ScaleDigits with Decimals decimals, as "%.Nf" of that
-// quotient gives for a 32-bit v; returns the end of the text. The divisors
-// are constants, so a million records cost no division instructions.
+// quotient gives for a 32-bit v; returns the end of the text, which is at
+// most 16 bytes long. Sixteen bytes are always written, so that out needs
+// room for them. The divisors are constants and the copy has a fixed size,
+// so a million records cost no division instructions and no calls.
 template <int ScaleDigits, int Decimals>
 char* PutScaled(char* out, int32_t v) {
     static_assert(Decimals >= ScaleDigits && ScaleDigits > 0);
@@ -80,21 +83,33 @@ char* PutScaled(char* out, int32_t v) {
         return s;
     }();
     const uint32_t a = v < 0 ? 0u - static_cast<uint32_t>(v) : static_cast<uint32_t>(v);
-    char buf[24];
-    char* p = buf + sizeof buf;
+    char buf[32] = {};
+    char* const last = buf + 16;  // the text ends here; 16 bytes after it stay readable
+    char* p = last;
     for (int d = ScaleDigits; d < Decimals; ++d) *--p = '0';
+    // Two digits at a time from a table of 00 to 99.
+    static constexpr auto kPairs = [] {
+        std::array<char, 200> t{};
+        for (int i = 0; i < 100; ++i) {
+            t[static_cast<std::size_t>(2 * i)] = static_cast<char>('0' + i / 10);
+            t[static_cast<std::size_t>(2 * i + 1)] = static_cast<char>('0' + i % 10);
+        }
+        return t;
+    }();
+    auto pair = [&p](uint32_t x) { std::memcpy(p -= 2, &kPairs[2 * x], 2); };
     uint32_t frac = a % kScale;
-    for (int d = 0; d < ScaleDigits; ++d, frac /= 10) *--p = static_cast<char>('0' + frac % 10);
+    for (int d = ScaleDigits; d >= 2; d -= 2, frac /= 100) pair(frac % 100);
+    if (ScaleDigits % 2) *--p = static_cast<char>('0' + frac);
     *--p = '.';
     uint32_t whole = a / kScale;
-    do {
-        *--p = static_cast<char>('0' + whole % 10);
-        whole /= 10;
-    } while (whole > 0);
+    for (; whole >= 100; whole /= 100) pair(whole % 100);
+    if (whole >= 10)
+        pair(whole);
+    else
+        *--p = static_cast<char>('0' + whole);
     if (v < 0) *--p = '-';
-    const std::size_t n = static_cast<std::size_t>(buf + sizeof buf - p);
-    std::memcpy(out, p, n);
-    return out + n;
+    std::memcpy(out, p, 16);
+    return out + (last - p);
 }
 
 std::size_t ContentLength(std::string_view line) {
@@ -131,7 +146,7 @@ bool ReadPm01Bs02(CMessFahrtDaten& run) {
             continue;
         }
         // Only a short line can close the block; a record may begin with "***".
-        if (StartsWith(line, "***") && line.size() < 42) {
+        if (line.size() < 42 && StartsWith(line, "***")) {
             closed = true;
             break;
         }
@@ -140,15 +155,16 @@ bool ReadPm01Bs02(CMessFahrtDaten& run) {
         const double d0 = *bytes.DoubleLE(0);
         const double d2 = *bytes.DoubleLE(16);
         const double d3 = *bytes.DoubleLE(24);
-        MESSUNG m;
+        MESSUNG& m = raw.emplace_back();
         m.value = ValueFromMm(d0);
         m.station = StationFromKm(d2);
         m.width = WidthFromM(d3);
-        m.SetComment(text::TrimRight(line.substr(40)));
+        const std::string_view rest = line.substr(40);
+        if (rest != "\r\n") m.SetComment(text::TrimRight(rest));
         // "%.2f %.4f %.2f %s" of value / 10, station / 10000, width / 100 and
         // the comment. The numbers take at most 40 bytes, the comment at most
         // what follows byte 40, so the text fits in place.
-        char head[48];
+        char head[64] = {};
         char* p = PutScaled<1, 2>(head, m.value);
         *p++ = ' ';
         p = PutScaled<4, 4>(p, m.station);
@@ -158,8 +174,9 @@ bool ReadPm01Bs02(CMessFahrtDaten& run) {
         const std::size_t headLength = static_cast<std::size_t>(p - head);
         const std::string_view comment = m.comment;
         if (headLength + comment.size() <= line.size()) {
+            // The line has at least 40 bytes, and the record is read.
             char* const out = lines.MutableData(n);
-            std::memcpy(out, head, headLength);
+            std::memcpy(out, head, 40);
             if (!comment.empty()) std::memcpy(out + headLength, comment.data(), comment.size());
             lines.Shorten(n, headLength + comment.size());
         } else {
@@ -167,7 +184,6 @@ bool ReadPm01Bs02(CMessFahrtDaten& run) {
             text += comment;
             lines.Replace(n, text);
         }
-        raw.push_back(std::move(m));
     }
     if (raw.size() == before) return false;
 

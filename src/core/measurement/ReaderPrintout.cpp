@@ -97,7 +97,7 @@ bool ReadTextPrintout(CMessFahrtDaten& run, const ReadContext& context) {
         MESSUNG m;
         m.value = value;
         m.station = station;
-        m.marked = marked;
+        m.SetMarked(marked);
         m.comment = text::Trim(rest);
         samples.push_back(std::move(m));
     }
@@ -110,7 +110,7 @@ bool ReadTextPrintout(CMessFahrtDaten& run, const ReadContext& context) {
         MESSUNG& k = samples[kept];
         if (samples[i].station == k.station) {
             k.value = std::max(k.value, samples[i].value);
-            if (samples[i].marked) k.SetComment(samples[i].comment);
+            if (samples[i].Marked()) k.SetComment(samples[i].comment);
         } else if (++kept != i) {
             samples[kept] = std::move(samples[i]);
         }

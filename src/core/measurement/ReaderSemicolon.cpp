@@ -62,7 +62,7 @@ bool ReadFieldList(CMessFahrtDaten& run, int fieldCount) {
             m.station = StationFromM(CommaPointNumber(f[0]));
             m.value = ValueFromMm(CommaPointNumber(f[1]));
             if (withWidth) m.width = WidthFromM(CommaPointNumber(f[2]));
-            m.marked = f[withWidth ? 3 : 2].text() == "1";
+            m.SetMarked(f[withWidth ? 3 : 2].text() == "1");
             const std::string_view remark = f[withWidth ? 4 : 3].text();
             if (remark.find(',') == std::string_view::npos)
                 m.comment = remark;
@@ -177,7 +177,7 @@ bool ReadDatumList(CMessFahrtDaten& run, const ReadContext&) {
             // before the first sample.
             if (raw.size() > before) {
                 raw.back().comment = std::string(Trim(f[1].text()));
-                raw.back().marked = true;
+                raw.back().SetMarked(true);
             }
             continue;
         }

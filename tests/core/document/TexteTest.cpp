@@ -23,9 +23,9 @@ CMessFahrtDaten MarkedRun() {
         m.station = i * 10;
         raw.push_back(m);
     }
-    raw[1].marked = true;
+    raw[1].SetMarked(true);
     raw[1].comment = "Riss";
-    raw[3].marked = true;
+    raw[3].SetMarked(true);
     run.kilometrage = "1000;1";
     run.ApplyKilometrage();
     run.SetRange(1010, 1040);
@@ -54,7 +54,7 @@ TEST(StarTexts, StoredPairsReplaceTheFirstTextOfTheirStation) {
     for (int32_t station : {1234, 1234, 1300}) {
         MESSUNG m;
         m.station = station;
-        m.marked = true;
+        m.SetMarked(true);
         raw.push_back(m);
     }
     run.ApplyKilometrage();
@@ -187,7 +187,7 @@ TEST(TextListen, ManyTextsStayFast) {
     for (int i = 0; i < n; ++i) {
         MESSUNG m;
         m.station = i;
-        m.marked = true;
+        m.SetMarked(true);
         raw.push_back(m);
         stored += std::to_string(i) + "_T" + std::to_string(i) + "<1>_";
         areas += std::to_string(i) + "_" + std::to_string(i + 1) + "_A_";

@@ -67,11 +67,11 @@ TEST(LimitList, LimitsSpeedsAndSideFileRemarks) {
     EXPECT_EQ(s[3].limit, 0);
     EXPECT_EQ(s[4].limit, 60);            // truncated
     EXPECT_EQ(s[0].comment, "Querriss");  // the later row wins
-    EXPECT_TRUE(s[0].marked);
+    EXPECT_TRUE(s[0].Marked());
     EXPECT_EQ(s[1].comment, "");  // a row with four fields gives no remark
-    EXPECT_FALSE(s[1].marked);
+    EXPECT_FALSE(s[1].Marked());
     EXPECT_EQ(s[2].comment, "Schachtdeckel");
-    EXPECT_FALSE(s[3].marked);  // blank remark
+    EXPECT_FALSE(s[3].Marked());  // blank remark
 }
 
 TEST(LimitList, NoLimitNumberAndNoSideFile) {
@@ -150,7 +150,7 @@ TEST_F(SideFileOnDisk, MissingOrUnreadableSideFileGivesNoRemarks) {
     CMessFahrtDaten run;
     run.Load(Crlf({"Grenzwert 4", "x", "0.1 1"}), measurement, {});
     ASSERT_TRUE(run.IsLoaded());
-    EXPECT_FALSE(run.RawSamples()[0].marked);
+    EXPECT_FALSE(run.RawSamples()[0].Marked());
     EXPECT_FALSE(ReadFileBytes((dir / "fehlt").string()).has_value());
 }
 

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdio>
 #include <vector>
 
 #include "core/TestSupport.h"
@@ -39,13 +41,13 @@ TEST(Pm01Bs01, ReadsHeadAndDataLines) {
     EXPECT_EQ(a.station, 1234);
     EXPECT_EQ(a.width, 350);
     EXPECT_EQ(a.comment, "Riss");
-    EXPECT_TRUE(a.marked);
+    EXPECT_TRUE(a.Marked());
     EXPECT_EQ(a.speed, -1.0);
     EXPECT_EQ(a.limit, -1);
     const MESSUNG& b = run.RawSamples()[1];
     EXPECT_EQ(b.value, -5);
     EXPECT_EQ(b.comment, "");
-    EXPECT_FALSE(b.marked);
+    EXPECT_FALSE(b.Marked());
     EXPECT_EQ(run.RawSamples()[2].comment, "Fuge");
     EXPECT_EQ(run.FileLines()[7], "1,5\t0,1234\t3,50\tRiss");
     EXPECT_EQ(run.FileLines()[8], "-0.5\t0.1240\t3.50\t");
@@ -116,9 +118,9 @@ TEST(Pm01Bs02, ReadsRecordsAndRewritesTheirLines) {
     EXPECT_EQ(a.value, -25);
     EXPECT_EQ(a.station, 12500);
     EXPECT_EQ(a.width, 300);
-    EXPECT_FALSE(a.marked);
+    EXPECT_FALSE(a.Marked());
     EXPECT_EQ(run.RawSamples()[1].comment, "Schachtdeckel");
-    EXPECT_TRUE(run.RawSamples()[1].marked);
+    EXPECT_TRUE(run.RawSamples()[1].Marked());
     EXPECT_EQ(run.RawSamples()[2].comment, text::W("Brücke"));
     const auto& lines = run.FileLines();
     ASSERT_EQ(lines.size(), 13u);
@@ -135,6 +137,33 @@ TEST(Pm01Bs02, ReadsRecordsAndRewritesTheirLines) {
               "Meier\xBF"
               "B\xBF"
               "27\xBF");
+}
+
+// The rewritten record line is "%.2f %.4f %.2f %s" of the sample, also at
+// the ends of the 32-bit range and for every digit count.
+TEST(Pm01Bs02, RecordLinesAsPrintfWritesThem) {
+    std::vector<double> values = {0.0,      -0.04, 0.05,   -0.05,       9.99,        -10.0,
+                                  123456.7, 1e300, -1e300, 214748364.7, -214748364.8};
+    uint32_t seed = 5;
+    for (int i = 0; i < 300; ++i) {
+        seed = seed * 1103515245u + 12345u;
+        const double scale = std::pow(10.0, static_cast<int>(seed >> 16) % 12 - 3);
+        values.push_back((static_cast<double>(seed % 20001) - 10000.0) * scale);
+    }
+    std::string file = test::Pm02Head(Pm02HeadLines());
+    for (std::size_t i = 0; i < values.size(); ++i)
+        file += test::Pm02Record(values[i], values[(i + 1) % values.size()] / 1000,
+                                 values[(i + 2) % values.size()] / 100, i % 7 ? "" : "Riss");
+    CMessFahrtDaten run;
+    LoadBytes(run, file + "***\r\n");
+    ASSERT_EQ(run.RawSamples().size(), values.size());
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        const MESSUNG& m = run.RawSamples()[i];
+        char expected[160];
+        std::snprintf(expected, sizeof expected, "%.2f %.4f %.2f %s", m.value / 10.0,
+                      m.station / 10000.0, m.width / 100.0, m.comment.str().c_str());
+        EXPECT_EQ(run.FileLines()[9 + i], expected) << values[i];
+    }
 }
 
 TEST(Pm01Bs02, HeadVariants) {

@@ -31,14 +31,14 @@ TEST(TextPrintout, HeadDataAndMarks) {
     ASSERT_EQ(s.size(), 4u);
     EXPECT_EQ(s[0].value, -12);
     EXPECT_EQ(s[0].station, 3400);
-    EXPECT_TRUE(s[0].marked);
+    EXPECT_TRUE(s[0].Marked());
     EXPECT_EQ(s[0].comment, "Riss");
-    EXPECT_FALSE(s[1].marked);
+    EXPECT_FALSE(s[1].Marked());
     EXPECT_EQ(s[1].comment, "ohne Stern");
-    EXPECT_TRUE(s[2].marked);
+    EXPECT_TRUE(s[2].Marked());
     EXPECT_EQ(s[2].comment, "x");
-    EXPECT_FALSE(s[3].marked);  // a star at the first character does not mark
-    EXPECT_EQ(s[3].value, 0);   // and "*8" is no number
+    EXPECT_FALSE(s[3].Marked());  // a star at the first character does not mark
+    EXPECT_EQ(s[3].value, 0);     // and "*8" is no number
     EXPECT_EQ(run.fields.number, "17");
     EXPECT_EQ(run.fields.date, "14.03.2026");
     EXPECT_EQ(run.fields.office, "SBA Rottweil");
@@ -58,10 +58,10 @@ TEST(TextPrintout, MergesEqualStationsAndDropsTrailingZero) {
     const auto& s = run.RawSamples();
     ASSERT_EQ(s.size(), 2u);
     EXPECT_EQ(s[0].value, 9);
-    EXPECT_TRUE(s[0].marked);
+    EXPECT_TRUE(s[0].Marked());
     EXPECT_EQ(s[0].comment, "Loch");
     EXPECT_EQ(s[1].value, 2);
-    EXPECT_TRUE(s[1].marked);
+    EXPECT_TRUE(s[1].Marked());
     EXPECT_EQ(s[1].comment, "");  // a marked duplicate without remark empties the kept one
     EXPECT_EQ(run.RangeStart(), 3400);
     EXPECT_EQ(run.RangeEnd(), 3501);

@@ -19,9 +19,9 @@ TEST(FieldLists, FourFieldListWithHeadLines) {
     const MESSUNG& a = run.RawSamples()[0];
     EXPECT_EQ(a.station, 125);
     EXPECT_EQ(a.value, 13);
-    EXPECT_TRUE(a.marked);
+    EXPECT_TRUE(a.Marked());
     EXPECT_EQ(a.comment, "Riss. quer");  // commas of the remark became points
-    EXPECT_FALSE(run.RawSamples()[1].marked);
+    EXPECT_FALSE(run.RawSamples()[1].Marked());
     EXPECT_EQ(run.RawSamples()[1].width, 0);
     // Head lines below line 6 count; blank ones add nothing, no ", " at the end.
     EXPECT_EQ(run.headerText, "14.03.2026 09:30:15 Messung, B 14 Stuttgart, Bemerkung: spaet");
@@ -37,7 +37,7 @@ TEST(FieldLists, FiveFieldListSkipsColumnTitlesAndNonNumbers) {
     ASSERT_EQ(run.RawSamples().size(), 2u);  // column titles are no sample at station 0
     EXPECT_EQ(run.RawSamples()[1].width, 375);
     EXPECT_EQ(run.RawSamples()[1].comment, "Flickstelle");
-    EXPECT_TRUE(run.RawSamples()[1].marked);
+    EXPECT_TRUE(run.RawSamples()[1].Marked());
     EXPECT_EQ(run.headerText, "14.03.2026 09:30:15, a;b;c;d;e");
 }
 
@@ -93,10 +93,10 @@ TEST(DatumList, ReadsColumnsByTitle) {
     EXPECT_EQ(a.width, 350);
     EXPECT_DOUBLE_EQ(a.speed, 4.2);
     EXPECT_EQ(a.comment, "Riss");
-    EXPECT_TRUE(a.marked);
+    EXPECT_TRUE(a.Marked());
     const MESSUNG& b = run.RawSamples()[1];
     EXPECT_EQ(b.comment, "Fuge");
-    EXPECT_TRUE(b.marked);
+    EXPECT_TRUE(b.Marked());
     EXPECT_EQ(b.speed, 0.0);
     EXPECT_TRUE(b.HasSpeed());
     EXPECT_EQ(run.GetLimit(), 0);
@@ -150,7 +150,7 @@ TEST(DatumList, RemarkLineBeforeTheFirstSampleIsSkipped) {
     CMessFahrtDaten run;
     LoadBytes(run, Crlf(lines));
     ASSERT_EQ(run.RawSamples().size(), 1u);
-    EXPECT_FALSE(run.RawSamples()[0].marked);
+    EXPECT_FALSE(run.RawSamples()[0].Marked());
 }
 
 }  // namespace

@@ -28,22 +28,66 @@ std::vector<int32_t> Stations(const std::vector<MESSUNG>& samples) {
     return s;
 }
 
+// The mark shares the remark's pointer: changing one never changes the
+// other, and copies and moves take both.
+TEST(Messung, MarkAndRemarkKeptApart) {
+    MESSUNG m;
+    m.SetMarked(true);
+    m.comment = "Riss";
+    EXPECT_TRUE(m.Marked());
+    m.comment = "";
+    EXPECT_TRUE(m.Marked());
+    EXPECT_TRUE(m.comment.empty());
+    m.comment = "Naht";
+    m.SetMarked(false);
+    EXPECT_EQ(m.comment, "Naht");
+    m.SetMarked(true);
+
+    const MESSUNG copy = m;
+    EXPECT_EQ(copy.comment, "Naht");
+    EXPECT_TRUE(copy.Marked());
+    MESSUNG assigned;
+    assigned.comment = "alt";
+    assigned = m;
+    EXPECT_EQ(assigned.comment, "Naht");
+    EXPECT_TRUE(assigned.Marked());
+    assigned = MESSUNG{};
+    EXPECT_TRUE(assigned.comment.empty());
+    EXPECT_FALSE(assigned.Marked());
+
+    MESSUNG moved = std::move(m);
+    EXPECT_EQ(moved.comment, "Naht");
+    EXPECT_TRUE(moved.Marked());
+    auto& self = moved;
+    moved = self;
+    moved.comment = moved.comment.view().substr(1);  // a text taken from itself
+    EXPECT_EQ(moved.comment, "aht");
+    EXPECT_TRUE(moved.Marked());
+
+    std::vector<MESSUNG> samples(3);
+    samples[1] = moved;
+    samples.resize(1000);  // moved on growing
+    EXPECT_EQ(samples[1].comment, "aht");
+    EXPECT_TRUE(samples[1].Marked());
+    EXPECT_FALSE(samples[2].Marked());
+}
+
 TEST(Messung, CommentRule) {
     MESSUNG m;
     m.SetComment("  Riss  ");
     EXPECT_EQ(m.comment, "Riss");
-    EXPECT_TRUE(m.marked);
+    EXPECT_TRUE(m.Marked());
 
     MESSUNG blanks;
     blanks.SetComment("   ");
     EXPECT_EQ(blanks.comment, "");
-    EXPECT_TRUE(blanks.marked);
+    EXPECT_TRUE(blanks.Marked());
 
     MESSUNG empty;
     empty.comment = "alt";
     empty.SetComment("");
     EXPECT_EQ(empty.comment, "");
-    EXPECT_FALSE(empty.marked);
+    EXPECT_FALSE(empty.Marked());
 
     MESSUNG utf8;
     utf8.SetComment(
