@@ -45,8 +45,9 @@ CNivoraDoc::OpenResult CNivoraDoc::OpenFile(const std::string& path,
                                             const DocumentServices& services) {
     // Reading needs several times the file's size; a file that the memory
     // cannot hold is refused before it is read.
-    if (const auto size = FileLargerThan(path, services.maxFileBytes)) {
-        Show(services, FileTooLargeMessage(*size, services.maxFileBytes), MessageIcon::Warning);
+    const std::uintmax_t largest = CMessFahrtDaten::LargestFile(services.maxFileBytes);
+    if (const auto size = FileLargerThan(path, largest)) {
+        Show(services, FileTooLargeMessage(*size, largest), MessageIcon::Warning);
         return OpenResult::Failed;
     }
     auto bytes = ReadFileBytes(path);
@@ -176,8 +177,7 @@ void CNivoraDoc::LoadComparisonRuns(const DocumentServices& services) {
         if (path.empty()) continue;
         auto bytes = services.readFile ? services.readFile(path)
                                        : ReadComparisonFile(path, m_run.FilePath());
-        if (!bytes || (services.maxFileBytes > 0 && bytes->size() > services.maxFileBytes))
-            continue;
+        if (!bytes || bytes->size() > CMessFahrtDaten::LargestFile(services.maxFileBytes)) continue;
         ReadContext context;
         context.messages = services.messages;
         context.readSideFile = services.readFile;

@@ -1,4 +1,5 @@
 #pragma once
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <initializer_list>
@@ -10,12 +11,16 @@
 namespace nivora {
 
 // The lines of a file in one buffer: a million lines cost one allocation for
-// their bytes and eight bytes each for where they lie, not a string apiece.
-// A line is a view that stays valid until the buffer is changed.
+// their bytes and five bytes each for where they lie (a 32-bit offset and a
+// length byte; the few lines of 255 bytes or more keep their length aside),
+// not a string apiece. A line is a view that stays valid until the buffer is
+// changed.
 class LineBuffer {
   public:
     // Longest line the buffer holds (the splitters never come near it).
     static constexpr std::size_t kMaxLine = (std::size_t{1} << 24) - 1;
+    // Most bytes the buffer holds; a larger file is not read.
+    static constexpr std::size_t kMaxBytes = 0xFFFFFFFFu - (std::size_t{1} << 20);
 
     class const_iterator {
       public:
@@ -63,11 +68,11 @@ class LineBuffer {
     LineBuffer(std::initializer_list<std::string_view> lines) { *this = lines; }
     LineBuffer& operator=(std::initializer_list<std::string_view> lines);
 
-    std::size_t size() const { return m_spans.size(); }
-    bool empty() const { return m_spans.empty(); }
+    std::size_t size() const { return m_offsets.size(); }
+    bool empty() const { return m_offsets.empty(); }
     std::string_view operator[](std::size_t i) const {
-        const uint64_t s = m_spans[i];
-        return {m_bytes.data() + (s >> 24), static_cast<std::size_t>(s & kMaxLine)};
+        const std::size_t n = m_lengths[i];
+        return {m_bytes.data() + m_offsets[i], n == kLong ? LongLength(i) : n};
     }
     std::string_view front() const { return (*this)[0]; }
     std::string_view back() const { return (*this)[size() - 1]; }
@@ -82,20 +87,39 @@ class LineBuffer {
     void Replace(std::size_t i, std::string_view text);
     // Writable bytes of line i, for rewriting it in place; the line is then
     // cut to its first n bytes with Shorten.
-    char* MutableData(std::size_t i) { return m_bytes.data() + (m_spans[i] >> 24); }
+    char* MutableData(std::size_t i) { return m_bytes.data() + m_offsets[i]; }
     void Shorten(std::size_t i, std::size_t n);
 
     // Takes over a byte buffer and lets the lines be spans of it; the
     // splitters fill it.
     std::string& Storage() { return m_bytes; }
     void AddSpan(std::size_t offset, std::size_t length) {
-        m_spans.push_back((static_cast<uint64_t>(offset) << 24) | length);
+        if (offset > kMaxBytes || length > kMaxLine) Refuse();
+        if (length >= kLong)
+            m_long.push_back({static_cast<uint32_t>(size()), static_cast<uint32_t>(length)});
+        m_offsets.push_back(static_cast<uint32_t>(offset));
+        m_lengths.push_back(static_cast<uint8_t>(std::min(length, kLong)));
     }
-    void ReserveLines(std::size_t n) { m_spans.reserve(n); }
+    void ReserveLines(std::size_t n) {
+        m_offsets.reserve(n);
+        m_lengths.reserve(n);
+    }
 
   private:
+    static constexpr std::size_t kLong = 255;  // the length is kept in m_long
+    struct LongLine {
+        uint32_t index;
+        uint32_t length;
+    };
+
+    std::size_t LongLength(std::size_t i) const;
+    void SetLength(std::size_t i, std::size_t length);
+    [[noreturn]] static void Refuse();
+
     std::string m_bytes;
-    std::vector<uint64_t> m_spans;  // offset << 24 | length
+    std::vector<uint32_t> m_offsets;
+    std::vector<uint8_t> m_lengths;  // kLong: the length is in m_long
+    std::vector<LongLine> m_long;    // ordered by index
 };
 
 }  // namespace nivora

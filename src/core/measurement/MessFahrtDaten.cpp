@@ -25,9 +25,15 @@ void CMessFahrtDaten::Load(std::string&& bytes, const std::string& path,
     m_lines.clear();
     m_path = path;
     m_rawText.reset();
+    if (bytes.size() > LargestFile(0)) return;
     const bool recordMode = IsRecordFile(bytes);
     m_lines = recordMode ? SplitRecordLines(std::move(bytes)) : SplitTextLines(std::move(bytes));
     RunReaders(recordMode, context);
+}
+
+std::uintmax_t CMessFahrtDaten::LargestFile(std::uintmax_t memoryLimit) {
+    const std::uintmax_t buffer = LineBuffer::kMaxBytes;
+    return memoryLimit > 0 ? std::min(memoryLimit, buffer) : buffer;
 }
 
 void CMessFahrtDaten::RunReaders(bool recordMode, const ReadContext& context) {

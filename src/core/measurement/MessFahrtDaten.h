@@ -44,6 +44,10 @@ class CMessFahrtDaten {
     // is not held twice.
     void Load(std::string&& bytes, const std::string& path, const ReadContext& context = {});
     void ClearSamples();
+    // The largest file that is read: the given limit of the memory (0: none),
+    // and never more than a run's line buffer holds. A larger one loads
+    // nothing.
+    static std::uintmax_t LargestFile(std::uintmax_t memoryLimit);
 
     void ApplyKilometrage();
     void ReverseRun();

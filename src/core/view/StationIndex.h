@@ -3,7 +3,8 @@
 // direction without walking from the first sample: the running maximum
 // (ascending) or minimum (descending) of the stations is monotonic, and it
 // first reaches the station at the very sample a scan from the start would
-// find, also where the stations go back and forth.
+// find, also where the stations go back and forth. A run whose stations
+// never go back is its own running extreme and is searched directly.
 #include <cstddef>
 #include <cstdint>
 #include <vector>
@@ -22,8 +23,9 @@ class StationIndex {
     std::size_t FirstAtOrBeyond(long long station) const;
 
   private:
-    std::vector<int32_t> m_extreme;
+    std::vector<int32_t> m_extreme;  // empty when the stations never go back
     const MESSUNG* m_data = nullptr;
+    std::size_t m_size = 0;
     int32_t m_first = 0, m_last = 0;
     bool m_ascending = true;
     bool m_built = false;

@@ -6,6 +6,7 @@
 
 #include "measurement/FileSplitter.h"
 #include "measurement/LineBuffer.h"
+#include "measurement/MessFahrtDaten.h"
 
 namespace nivora {
 namespace {
@@ -37,6 +38,34 @@ TEST(LineBuffer, LinesAreViewsThatCanBeRewritten) {
     EXPECT_EQ(lines[0], "neu");
     lines.clear();
     EXPECT_TRUE(lines.empty());
+}
+
+// Lines of 255 bytes or more keep their length aside; rewriting moves a line
+// between the two kinds in both directions.
+TEST(LineBuffer, LongLinesKeepTheirLengths) {
+    const std::string a(254, 'a'), b(255, 'b'), c(256, 'c'), d(2046, 'd');
+    LineBuffer lines{a, b, "kurz", c, d};
+    EXPECT_EQ(std::vector<std::string>(lines.begin(), lines.end()),
+              (std::vector<std::string>{a, b, "kurz", c, d}));
+    lines.Replace(2, std::string(300, 'x'));  // short to long, appended
+    lines.Shorten(3, 10);                     // long to short
+    lines.Shorten(4, 1000);                   // long stays long
+    lines.Replace(1, "b");                    // long to short, in place
+    lines.Replace(0, std::string(600, 'y'));  // long again
+    EXPECT_EQ(lines[0], std::string(600, 'y'));
+    EXPECT_EQ(lines[1], "b");
+    EXPECT_EQ(lines[2], std::string(300, 'x'));
+    EXPECT_EQ(lines[3], std::string(10, 'c'));
+    EXPECT_EQ(lines[4], std::string(1000, 'd'));
+    lines.push_back(b);
+    EXPECT_EQ(lines.back(), b);
+    EXPECT_EQ(lines.size(), 6u);
+}
+
+TEST(LineBuffer, LargestFileReadIsWhatTheBufferHolds) {
+    EXPECT_EQ(CMessFahrtDaten::LargestFile(0), LineBuffer::kMaxBytes);
+    EXPECT_EQ(CMessFahrtDaten::LargestFile(1000), 1000u);
+    EXPECT_EQ(CMessFahrtDaten::LargestFile(std::uintmax_t{1} << 40), LineBuffer::kMaxBytes);
 }
 
 TEST(LineBuffer, OneLongLineIsNotHeld) {
