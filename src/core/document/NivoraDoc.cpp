@@ -50,7 +50,7 @@ CNivoraDoc::OpenResult CNivoraDoc::OpenFile(const std::string& path,
         Show(services, FileTooLargeMessage(*size, largest), MessageIcon::Warning);
         return OpenResult::Failed;
     }
-    auto bytes = ReadFileBytes(path);
+    auto bytes = ReadFileBytes(path, services.adviseLargeBlock);
     if (!bytes) {
         Show(services, text::W("Fehler beim Öffnen des Dokuments."), MessageIcon::Warning);
         return OpenResult::Failed;
@@ -90,6 +90,7 @@ bool CNivoraDoc::LoadFromFile(std::string bytes, const std::string& path,
     ReadContext context;
     context.messages = services.messages;
     context.readSideFile = services.readFile;
+    context.adviseLargeBlock = services.adviseLargeBlock;
     m_run.Load(std::move(bytes), path, context);
     if (!m_run.IsLoaded()) return false;
 

@@ -52,6 +52,8 @@ struct DocumentServices {
     std::function<std::optional<std::string>(const std::string& path)> readFile;
     // Largest measurement file that is read (0: no limit).
     std::uintmax_t maxFileBytes = 0;
+    // Advice for the large blocks of a long run; may be empty.
+    LargeBlockAdvice adviseLargeBlock;
 };
 
 class CNivoraDoc {

@@ -8,8 +8,9 @@
 namespace nivora {
 namespace {
 
-// A first guess of the line count; the list grows beyond it if need be.
-std::size_t LineGuess(std::string_view bytes) { return bytes.size() / 24 + 16; }
+// Room for the lines of all but the shortest-lined files: only what is
+// used is ever touched, and the list grows if need be.
+std::size_t LineGuess(std::string_view bytes) { return bytes.size() / 8 + 16; }
 
 bool IsTextByte(char ch) {
     const unsigned char c = static_cast<unsigned char>(ch);
@@ -29,9 +30,9 @@ inline uint64_t ControlBytes(uint64_t x) {
 
 }  // namespace
 
-LineBuffer SplitTextLines(std::string bytes) {
+LineBuffer SplitTextLines(std::string bytes, const LargeBlockAdvice& advice) {
     LineBuffer lines;
-    lines.ReserveLines(LineGuess(bytes));
+    lines.ReserveLines(LineGuess(bytes), advice);
     std::string& b = lines.Storage();
     b = std::move(bytes);
     char* const p = b.data();
@@ -98,9 +99,9 @@ LineBuffer SplitTextLines(std::string bytes) {
     return lines;
 }
 
-LineBuffer SplitRecordLines(std::string bytes) {
+LineBuffer SplitRecordLines(std::string bytes, const LargeBlockAdvice& advice) {
     LineBuffer lines;
-    lines.ReserveLines(LineGuess(bytes));
+    lines.ReserveLines(LineGuess(bytes), advice);
     std::string& b = lines.Storage();
     b = std::move(bytes);
     b += "\r\n";  // ends a last line without line break

@@ -14,12 +14,12 @@ constexpr std::size_t kMaxLineLength = 2047;
 // bytes other than TAB are dropped (a control byte also ends a line that is
 // longer than 128 characters). The lines are compacted within the file's own
 // bytes, so nothing is copied twice.
-LineBuffer SplitTextLines(std::string bytes);
+LineBuffer SplitTextLines(std::string bytes, const LargeBlockAdvice& advice = {});
 
 // Record mode for PM01BS02: lines keep their CR LF; inside the record block a
 // line is only closed at a LF once it holds at least 42 bytes, because the
 // binary records may contain LF bytes. The lines are spans of the file's bytes.
-LineBuffer SplitRecordLines(std::string bytes);
+LineBuffer SplitRecordLines(std::string bytes, const LargeBlockAdvice& advice = {});
 
 // The same as separate strings.
 std::vector<std::string> SplitTextMode(std::string_view fileBytes);

@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/LargeBlocks.h"
+
 namespace nivora {
 
 // The lines of a file in one buffer: a million lines cost one allocation for
@@ -100,9 +102,11 @@ class LineBuffer {
         m_offsets.push_back(static_cast<uint32_t>(offset));
         m_lengths.push_back(static_cast<uint8_t>(std::min(length, kLong)));
     }
-    void ReserveLines(std::size_t n) {
+    void ReserveLines(std::size_t n, const LargeBlockAdvice& advice = {}) {
         m_offsets.reserve(n);
         m_lengths.reserve(n);
+        AdviseLargeBlock(advice, m_offsets.data(), m_offsets.capacity() * sizeof(uint32_t));
+        AdviseLargeBlock(advice, m_lengths.data(), m_lengths.capacity());
     }
 
   private:

@@ -27,7 +27,9 @@ void CMessFahrtDaten::Load(std::string&& bytes, const std::string& path,
     m_rawText.reset();
     if (bytes.size() > LargestFile(0)) return;
     const bool recordMode = IsRecordFile(bytes);
-    m_lines = recordMode ? SplitRecordLines(std::move(bytes)) : SplitTextLines(std::move(bytes));
+    const LargeBlockAdvice& advice = context.adviseLargeBlock;
+    m_lines = recordMode ? SplitRecordLines(std::move(bytes), advice)
+                         : SplitTextLines(std::move(bytes), advice);
     RunReaders(recordMode, context);
 }
 
@@ -38,6 +40,7 @@ std::uintmax_t CMessFahrtDaten::LargestFile(std::uintmax_t memoryLimit) {
 
 void CMessFahrtDaten::RunReaders(bool recordMode, const ReadContext& context) {
     m_raw.reserve(m_raw.size() + m_lines.size());  // at most one sample per line
+    AdviseLargeBlock(context.adviseLargeBlock, m_raw.data(), m_raw.capacity() * sizeof(MESSUNG));
     if (recordMode) {
         if (readers::ReadPm01Bs02(*this)) {
             formatCode = kPm01Bs02;

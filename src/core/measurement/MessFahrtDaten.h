@@ -21,6 +21,8 @@ struct ReadContext {
     // limit-value list). Empty when the file cannot be opened. Null: the
     // file system is used, matching names without regard to letter case.
     std::function<std::optional<std::string>(const std::string& path)> readSideFile;
+    // Advice for the lines and samples of a long run; may be empty.
+    LargeBlockAdvice adviseLargeBlock;
 };
 
 // Header fields that only some formats fill.

@@ -70,10 +70,10 @@ bool ReadPm01Bs01(CMessFahrtDaten& run, const ReadContext&) {
 namespace {
 
 // Writes v / 10^ScaleDigits with Decimals decimals, as "%.Nf" of that
-// quotient gives for a 32-bit v; returns the end of the text, which is at
-// most 16 bytes long. Sixteen bytes are always written, so that out needs
-// room for them. The divisors are constants and the copy has a fixed size,
-// so a million records cost no division instructions and no calls.
+// quotient gives for a 32-bit v, straight into out (at most 13 bytes);
+// returns the end of the text. The divisors are constants and the digits go
+// two at a time from a table, so a million records cost no division
+// instructions and no calls.
 template <int ScaleDigits, int Decimals>
 char* PutScaled(char* out, int32_t v) {
     static_assert(Decimals >= ScaleDigits && ScaleDigits > 0);
@@ -82,12 +82,6 @@ char* PutScaled(char* out, int32_t v) {
         for (int d = 0; d < ScaleDigits; ++d) s *= 10;
         return s;
     }();
-    const uint32_t a = v < 0 ? 0u - static_cast<uint32_t>(v) : static_cast<uint32_t>(v);
-    char buf[32] = {};
-    char* const last = buf + 16;  // the text ends here; 16 bytes after it stay readable
-    char* p = last;
-    for (int d = ScaleDigits; d < Decimals; ++d) *--p = '0';
-    // Two digits at a time from a table of 00 to 99.
     static constexpr auto kPairs = [] {
         std::array<char, 200> t{};
         for (int i = 0; i < 100; ++i) {
@@ -96,20 +90,24 @@ char* PutScaled(char* out, int32_t v) {
         }
         return t;
     }();
+    const uint32_t a = v < 0 ? 0u - static_cast<uint32_t>(v) : static_cast<uint32_t>(v);
+    uint32_t whole = a / kScale, frac = a % kScale;
+    int wholeDigits = 1;
+    for (uint32_t w = whole; w >= 10; w /= 10) ++wholeDigits;
+    if (v < 0) *out++ = '-';
+    char* const end = out + wholeDigits + 1 + Decimals;
+    char* p = end;
     auto pair = [&p](uint32_t x) { std::memcpy(p -= 2, &kPairs[2 * x], 2); };
-    uint32_t frac = a % kScale;
+    for (int d = ScaleDigits; d < Decimals; ++d) *--p = '0';
     for (int d = ScaleDigits; d >= 2; d -= 2, frac /= 100) pair(frac % 100);
     if (ScaleDigits % 2) *--p = static_cast<char>('0' + frac);
     *--p = '.';
-    uint32_t whole = a / kScale;
     for (; whole >= 100; whole /= 100) pair(whole % 100);
     if (whole >= 10)
         pair(whole);
     else
         *--p = static_cast<char>('0' + whole);
-    if (v < 0) *--p = '-';
-    std::memcpy(out, p, 16);
-    return out + (last - p);
+    return end;
 }
 
 std::size_t ContentLength(std::string_view line) {
@@ -162,25 +160,23 @@ bool ReadPm01Bs02(CMessFahrtDaten& run) {
         const std::string_view rest = line.substr(40);
         if (rest != "\r\n") m.SetComment(text::TrimRight(rest));
         // "%.2f %.4f %.2f %s" of value / 10, station / 10000, width / 100 and
-        // the comment. The numbers take at most 40 bytes, the comment at most
-        // what follows byte 40, so the text fits in place.
-        char head[64] = {};
-        char* p = PutScaled<1, 2>(head, m.value);
+        // the comment, written over the record, which is read. The numbers
+        // take at most 40 bytes and the line has at least as many; the
+        // comment takes at most what follows byte 40, so the text fits.
+        char* const out = lines.MutableData(n);
+        char* p = PutScaled<1, 2>(out, m.value);
         *p++ = ' ';
         p = PutScaled<4, 4>(p, m.station);
         *p++ = ' ';
         p = PutScaled<2, 2>(p, m.width);
         *p++ = ' ';
-        const std::size_t headLength = static_cast<std::size_t>(p - head);
+        const std::size_t headLength = static_cast<std::size_t>(p - out);
         const std::string_view comment = m.comment;
         if (headLength + comment.size() <= line.size()) {
-            // The line has at least 40 bytes, and the record is read.
-            char* const out = lines.MutableData(n);
-            std::memcpy(out, head, 40);
-            if (!comment.empty()) std::memcpy(out + headLength, comment.data(), comment.size());
+            if (!comment.empty()) std::memcpy(p, comment.data(), comment.size());
             lines.Shorten(n, headLength + comment.size());
         } else {
-            text.assign(head, headLength);
+            text.assign(out, headLength);
             text += comment;
             lines.Replace(n, text);
         }

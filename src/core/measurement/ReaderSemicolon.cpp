@@ -64,6 +64,7 @@ bool ReadFieldList(CMessFahrtDaten& run, int fieldCount) {
             if (withWidth) m.width = WidthFromM(CommaPointNumber(f[2]));
             m.SetMarked(f[withWidth ? 3 : 2].text() == "1");
             const std::string_view remark = f[withWidth ? 4 : 3].text();
+            if (remark.empty()) continue;  // a new sample has no remark
             if (remark.find(',') == std::string_view::npos)
                 m.comment = remark;
             else
@@ -188,7 +189,8 @@ bool ReadDatumList(CMessFahrtDaten& run, const ReadContext&) {
         m.width = WidthFromM(FieldNumber(f[colWidth]));
         m.speed = FieldNumber(f[colSpeed]);
         m.limit = colLimit >= 0 ? text::RoundToInt(FieldNumber(f[colLimit]) * 10) : 0;
-        if (colRemark >= 0) m.SetComment(f[colRemark].text());
+        // An empty remark changes nothing on a new sample.
+        if (colRemark >= 0 && f[colRemark].size > 0) m.SetComment(f[colRemark].text());
         previous = s;
     }
     if (raw.size() == before) return false;

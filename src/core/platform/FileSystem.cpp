@@ -12,7 +12,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::optional<std::string> ReadRegular(const fs::path& p) {
+std::optional<std::string> ReadRegular(const fs::path& p, const LargeBlockAdvice& advice = {}) {
     std::error_code ec;
     if (!fs::is_regular_file(p, ec)) return std::nullopt;
     std::ifstream in(p, std::ios::binary);
@@ -23,6 +23,7 @@ std::optional<std::string> ReadRegular(const fs::path& p) {
     const auto size = fs::file_size(p, ec);
     std::size_t expected = ec ? 0 : static_cast<std::size_t>(size);
     content.reserve(expected + 2);
+    AdviseLargeBlock(advice, content.data(), content.capacity());
     content.resize(expected);
     in.read(content.data(), static_cast<std::streamsize>(expected));
     content.resize(static_cast<std::size_t>(in.gcount()));
@@ -45,8 +46,8 @@ std::string AsciiLower(std::string s) {
 
 }  // namespace
 
-std::optional<std::string> ReadFileBytes(const std::string& path) {
-    return ReadRegular(fs::path(path));
+std::optional<std::string> ReadFileBytes(const std::string& path, const LargeBlockAdvice& advice) {
+    return ReadRegular(fs::path(path), advice);
 }
 
 std::optional<std::string> ReadFileIgnoringCase(const std::string& path) {

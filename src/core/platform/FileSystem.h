@@ -3,10 +3,13 @@
 #include <optional>
 #include <string>
 
+#include "platform/LargeBlocks.h"
+
 namespace nivora {
 
 // The whole content of a regular file; empty when it cannot be read.
-std::optional<std::string> ReadFileBytes(const std::string& path);
+std::optional<std::string> ReadFileBytes(const std::string& path,
+                                         const LargeBlockAdvice& advice = {});
 
 // As ReadFileBytes; where the exact name does not exist, a file in the same
 // folder whose name differs only in letter case is taken (the files come from
