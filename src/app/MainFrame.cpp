@@ -18,8 +18,8 @@
 #include "FileViewer.h"
 #include "MessageBoxSink.h"
 #include "OverviewBar.h"
+#include "PosixLimits.h"
 #include "Printing.h"
-#include "QtPlatform.h"
 #include "QtText.h"
 #include "StatusReadout.h"
 #include "WaitWindow.h"
@@ -292,7 +292,7 @@ DiagramView* CMainFrame::OpenFile(const QString& path) {
     services.messages = &messages;
     services.wait = &wait;
     services.appSettings = m_context.settings;
-    services.maxFileBytes = qt::MaxMeasurementFileBytes();
+    services.maxFileBytes = posix::MaxMeasurementFileBytes();
     std::unique_ptr<IFirstLoadDialog> firstLoad = firstLoadDialog ? firstLoadDialog(this) : nullptr;
     // The dialog is asked with the normal cursor.
     struct WithNormalCursor final : IFirstLoadDialog {

@@ -4,8 +4,8 @@
 #include <cstdio>
 
 #include "AppContext.h"
+#include "PosixLimits.h"
 #include "Printing.h"
-#include "QtPlatform.h"
 #include "QtText.h"
 #include "document/NivoraDoc.h"
 #include "view/NivoraView.h"
@@ -47,7 +47,7 @@ int PrintUnattended(AppContext& context, const QString& path, const QString& tar
     services.messages = &messages;
     services.firstLoad = nullptr;  // as if confirmed with OK, nothing changed
     services.appSettings = context.settings;
-    services.maxFileBytes = qt::MaxMeasurementFileBytes();
+    services.maxFileBytes = posix::MaxMeasurementFileBytes();
     CNivoraDoc doc;
     if (doc.OpenFile(qt::ToCp1252(path), services) != CNivoraDoc::OpenResult::Opened) {
         Complain(QStringLiteral("Nichts gedruckt: \"%1\" ließ sich nicht öffnen.").arg(path));

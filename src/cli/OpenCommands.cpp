@@ -6,7 +6,7 @@
 #include "Commands.h"
 #include "JsonRun.h"
 #include "OpenDocument.h"
-#include "QtPlatform.h"
+#include "PosixLimits.h"
 #include "QtSettingsStore.h"
 #include "Usage.h"
 #include "document/NivoraDoc.h"
@@ -152,7 +152,7 @@ int OpenDocument(const OpenOptions& options, Opened& o) {
     if (!o.settings) return 2;
     services.appSettings.ReadFromStore(*o.settings);
     services.messages = &o.messages;
-    services.maxFileBytes = qt::MaxMeasurementFileBytes();
+    services.maxFileBytes = posix::MaxMeasurementFileBytes();
     OptionDialog dialog({options.mirror, options.kilometrage});
     services.firstLoad = &dialog;
     o.result = o.doc.OpenFile(options.path, services);

@@ -5,7 +5,7 @@
 #include "CliMessages.h"
 #include "Commands.h"
 #include "JsonRun.h"
-#include "QtPlatform.h"
+#include "PosixLimits.h"
 #include "Usage.h"
 #include "measurement/FormatNames.h"
 #include "measurement/KopfdatenLeser.h"
@@ -29,7 +29,7 @@ struct ReadOutcome {
 };
 
 void ReadRun(const std::string& path, ReadOutcome& out) {
-    const std::uintmax_t maxBytes = qt::MaxMeasurementFileBytes();
+    const std::uintmax_t maxBytes = posix::MaxMeasurementFileBytes();
     if (const auto size = FileLargerThan(path, maxBytes)) {
         PrintMessageLine(MessageIcon::Warning, FileTooLargeMessage(*size, maxBytes));
         return;

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "Commands.h"
+#include "QtModuleLoader.h"
 #include "Usage.h"
 
 int main(int argc, char** argv) {
@@ -24,9 +25,17 @@ int main(int argc, char** argv) {
     }
     if (command == "info") return RunInfo(args);
     if (command == "read") return RunRead(args);
-    if (command == "open") return RunOpen(args);
-    if (command == "report") return RunReport(args);
-    if (command == "render") return RunRender(args);
+    // Help and usage errors are answered here, without loading the module.
+    if (command == "open" || command == "report") {
+        OpenOptions options;
+        if (const int status = ParseOpenOptions(args, command, options); status >= 0) return status;
+        return RunInQtModule(command, args);
+    }
+    if (command == "render") {
+        RenderOptions options;
+        if (const int status = ParseRenderOptions(args, options); status >= 0) return status;
+        return RunInQtModule(command, args);
+    }
     std::cerr << "nivora-cli: unbekannter Befehl " << command << "\n";
     PrintUsage("", true);
     return 2;

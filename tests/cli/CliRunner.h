@@ -32,10 +32,11 @@ inline std::string ReadAll(const std::filesystem::path& p) {
     return s.str();
 }
 
-inline CliResult RunCli(const std::vector<std::string>& args) {
+// Runs PROGRAM (a copy of nivora-cli, say) with ARGS.
+inline CliResult RunProgram(const std::string& program, const std::vector<std::string>& args) {
     static const TempDir errDir;
     const auto errFile = errDir.path() / "stderr.txt";
-    std::string cmd = ShellQuote(NIVORA_CLI_PATH);
+    std::string cmd = ShellQuote(program);
     for (const auto& a : args) cmd += " " + ShellQuote(a);
     cmd += " 2>" + ShellQuote(errFile.string()) + " </dev/null";
     CliResult r;
@@ -48,6 +49,10 @@ inline CliResult RunCli(const std::vector<std::string>& args) {
     r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
     r.err = ReadAll(errFile);
     return r;
+}
+
+inline CliResult RunCli(const std::vector<std::string>& args) {
+    return RunProgram(NIVORA_CLI_PATH, args);
 }
 
 }  // namespace nivora::test

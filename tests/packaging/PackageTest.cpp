@@ -64,6 +64,7 @@ TEST(DebianPackage, HoldsTheProgramsAndTheirDesktopFilesAndRuns) {
     std::set<std::string> expected = {
         "usr/bin/nivora",
         "usr/bin/nivora-cli",
+        "usr/" NIVORA_CLI_MODULE_INSTALL_DIR "/nivora-cli-qt.so",
         "usr/share/applications/nivora.desktop",
         "usr/share/icons/hicolor/scalable/apps/nivora.svg",
         "usr/share/metainfo/de.morlant.nivora.metainfo.xml",
@@ -91,6 +92,13 @@ TEST(DebianPackage, HoldsTheProgramsAndTheirDesktopFilesAndRuns) {
         Shell(dir, Quote((root / "usr/bin/nivora-cli").string()) + " --version");
     EXPECT_EQ(ran, 0);
     EXPECT_EQ(version, "Nivora " NIVORA_VERSION_TEXT "\n");
+    // Drawing needs the module, which the unpacked program finds beside itself.
+    const auto [rendered, pages] = Shell(
+        dir, Quote((root / "usr/bin/nivora-cli").string()) + " render " +
+                 Quote(NIVORA_EXAMPLES_DIR "/B10_strasse.txt") + " -o " +
+                 Quote(dir.File("seiten.pdf")) + " --settings " + Quote(dir.Write("leer.ini", "")));
+    EXPECT_EQ(rendered, 0) << pages;
+    EXPECT_EQ(pages, "2\n");
 
     // The completion offers every command that the program's help lists.
     const std::string completion =

@@ -1,8 +1,8 @@
-#include "QtPlatform.h"
+#include "PosixLimits.h"
 
 #include <unistd.h>
 
-namespace nivora::qt {
+namespace nivora::posix {
 
 std::uintmax_t MaxMeasurementFileBytes() {
     const long pages = sysconf(_SC_PHYS_PAGES);
@@ -11,4 +11,4 @@ std::uintmax_t MaxMeasurementFileBytes() {
     return static_cast<std::uintmax_t>(pages) * static_cast<std::uintmax_t>(pageSize) / 12;
 }
 
-}  // namespace nivora::qt
+}  // namespace nivora::posix
