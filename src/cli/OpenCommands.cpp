@@ -153,6 +153,7 @@ int OpenDocument(const OpenOptions& options, Opened& o) {
     services.appSettings.ReadFromStore(*o.settings);
     services.messages = &o.messages;
     services.maxFileBytes = posix::MaxMeasurementFileBytes();
+    services.adviseLargeBlock = posix::AdviseHugePages;
     OptionDialog dialog({options.mirror, options.kilometrage});
     services.firstLoad = &dialog;
     o.result = o.doc.OpenFile(options.path, services);

@@ -29,12 +29,12 @@ struct ReadOutcome {
 };
 
 void ReadRun(const std::string& path, ReadOutcome& out) {
-    const std::uintmax_t maxBytes = posix::MaxMeasurementFileBytes();
+    const std::uintmax_t maxBytes = CMessFahrtDaten::LargestFile(posix::MaxMeasurementFileBytes());
     if (const auto size = FileLargerThan(path, maxBytes)) {
         PrintMessageLine(MessageIcon::Warning, FileTooLargeMessage(*size, maxBytes));
         return;
     }
-    auto bytes = ReadFileBytes(path);
+    auto bytes = ReadFileBytes(path, posix::AdviseHugePages);
     if (!bytes) {
         PrintMessageLine(MessageIcon::Error, kOpenFailed);
         return;
@@ -42,6 +42,7 @@ void ReadRun(const std::string& path, ReadOutcome& out) {
     out.opened = true;
     ReadContext context;
     context.messages = &out.messages;
+    context.adviseLargeBlock = posix::AdviseHugePages;
     out.run.Load(std::move(*bytes), path, context);
     if (!out.run.IsLoaded()) PrintMessageLine(MessageIcon::Warning, kUnexpectedFormat);
 }
