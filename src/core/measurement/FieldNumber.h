@@ -8,38 +8,6 @@
 
 namespace nivora {
 
-// A number field of a data line where a comma is a decimal point. The usual
-// field, an optional sign, at most 15 digits and one separator and nothing
-// else, is read here without any detour; it gives the same double as the
-// general reader, because its digits and the power of ten are both exact and
-// one division rounds correctly. Everything else goes to the general reader.
-inline bool ReadPlainDecimal(std::string_view s, double& value) {
-    static constexpr double kPow10[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                        1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
-    std::size_t i = 0;
-    const bool negative = !s.empty() && s[0] == '-';
-    if (!s.empty() && (s[0] == '-' || s[0] == '+')) i = 1;
-    uint64_t mantissa = 0;
-    std::size_t digits = 0, fraction = 0;
-    bool point = false;
-    for (; i < s.size(); ++i) {
-        const char c = s[i];
-        if (c >= '0' && c <= '9') {
-            if (++digits > 15) return false;
-            mantissa = mantissa * 10 + static_cast<uint64_t>(c - '0');
-            if (point) ++fraction;
-        } else if ((c == ',' || c == '.') && !point) {
-            point = true;
-        } else {
-            return false;
-        }
-    }
-    if (digits == 0) return false;
-    const double v = static_cast<double>(mantissa) / kPow10[fraction];
-    value = negative ? -v : v;
-    return true;
-}
-
 // One field of a list line, split off while its number is read: a line's
 // bytes are looked at once. Plain data, so that a line's fields cost nothing
 // before they are found.
@@ -47,7 +15,7 @@ struct ScannedField {
     const char* data;
     std::size_t size;
     double value;  // the number when plain, else 0
-    bool plain;    // what ReadPlainDecimal accepts
+    bool plain;    // an optional sign, 1 to 15 digits, at most one point or comma
 
     std::string_view text() const { return {data, size}; }
 };
@@ -87,6 +55,19 @@ struct ScannedField {
     f.data = begin;
     f.size = static_cast<std::size_t>(p - begin);
     return p;
+}
+
+// A number field of a data line where a comma is a decimal point. The usual
+// field, an optional sign, at most 15 digits and one separator and nothing
+// else, is read here without any detour; it gives the same double as the
+// general reader, because its digits and the power of ten are both exact and
+// one division rounds correctly. Everything else goes to the general reader.
+inline bool ReadPlainDecimal(std::string_view s, double& value) {
+    const char* const end = s.data() + s.size();
+    ScannedField f;
+    if (ScanField(s.data(), end, ';', true, f) != end || !f.plain) return false;
+    value = f.value;
+    return true;
 }
 
 // Splits a line into fields as text::Fields does (at most N kept, all
