@@ -86,7 +86,11 @@ int RunRead(const std::vector<std::string>& args) {
 int RunInfo(const std::vector<std::string>& args) {
     std::string path;
     if (const int status = ParseFileOnly(args, "info", path); status >= 0) return status;
-    ReadOutcome r;
+    // The run is left to the end of the process, which takes its memory back
+    // at once; taking a long run apart sample by sample would only cost time.
+    static ReadOutcome* kept = nullptr;
+    kept = new ReadOutcome;
+    ReadOutcome& r = *kept;
     ReadRun(path, r);
     if (!r.run.IsLoaded()) return 1;
     const CMessFahrtDaten& run = r.run;

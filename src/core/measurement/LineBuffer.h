@@ -72,6 +72,8 @@ class LineBuffer {
 
     std::size_t size() const { return m_offsets.size(); }
     bool empty() const { return m_offsets.empty(); }
+    // Line i. The byte after it can always be read: it belongs to another
+    // line, to a line end, or is the buffer's closing null.
     std::string_view operator[](std::size_t i) const {
         const std::size_t n = m_lengths[i];
         return {m_bytes.data() + m_offsets[i], n == kLong ? LongLength(i) : n};

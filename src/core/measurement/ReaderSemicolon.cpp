@@ -56,7 +56,7 @@ bool ReadFieldList(CMessFahrtDaten& run, int fieldCount) {
         const std::string_view line = lines[n];
         // The lists read every "," as "."; the numbers are read while the
         // line is split.
-        const ScannedFields<5> f(line, ';', withWidth ? 0b111u : 0b11u);
+        const ScannedFields<5> f(line, ';', withWidth ? 0b111u : 0b11u, InBuffer{});
         if (f.count() == fieldCount && (f[0].plain || BeginsWithNumber(f[0].text()))) {
             MESSUNG& m = raw.emplace_back();
             m.station = StationFromM(CommaPointNumber(f[0]));
@@ -170,7 +170,7 @@ bool ReadDatumList(CMessFahrtDaten& run, const ReadContext&) {
     if (colLimit >= 0) numbers |= 1u << colLimit;
     double previous = -9999999.0;
     for (std::size_t n = first; n < lines.size(); ++n) {
-        const ScannedFields<8> f(lines[n], ';', numbers);
+        const ScannedFields<8> f(lines[n], ';', numbers, InBuffer{});
         if (f.count() < 2) continue;
         const double s = FieldNumber(f[0]);
         if (s == previous) {

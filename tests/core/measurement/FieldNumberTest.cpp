@@ -162,15 +162,23 @@ TEST(FieldNumber, ScannedFieldsAgreeOnRandomLines) {
                                              : kBytes[k % (sizeof kBytes - 1)];
         }
         const text::Fields<8> expected(line, ';');
-        const ScannedFields<8> got(line, ';', 0b1011011u);
-        ASSERT_EQ(got.count(), expected.count()) << '"' << line << '"';
-        for (int i = 0; i < 8; ++i) {
-            EXPECT_EQ(got[i].text(), expected[i]) << '"' << line << "\" " << i;
-            double v = 0;
-            const bool plain = (0b1011011u >> i & 1u) && PlainByBytes(expected[i], v);
-            ASSERT_EQ(got[i].plain, plain) << '"' << line << "\" " << i;
-            if (plain) {
-                EXPECT_TRUE(SameBits(got[i].value, v)) << '"' << line << "\" " << i;
+        // The same line alone and lying in a buffer, followed by a byte that
+        // may or may not end a number.
+        const char kAfter[] = {'\r', '\n', '\0', '\t', '5', ',', '.', ';', 'x'};
+        const std::string buffer = line + kAfter[next() % sizeof kAfter];
+        const std::string_view inBuffer(buffer.data(), line.size());
+        const ScannedFields<8> alone(line, ';', 0b1011011u);
+        const ScannedFields<8> buffered(inBuffer, ';', 0b1011011u, InBuffer{});
+        for (const ScannedFields<8>* got : {&alone, &buffered}) {
+            ASSERT_EQ(got->count(), expected.count()) << '"' << line << '"';
+            for (int i = 0; i < 8; ++i) {
+                EXPECT_EQ((*got)[i].text(), expected[i]) << '"' << line << "\" " << i;
+                double v = 0;
+                const bool plain = (0b1011011u >> i & 1u) && PlainByBytes(expected[i], v);
+                ASSERT_EQ((*got)[i].plain, plain) << '"' << buffer << "\" " << i;
+                if (plain) {
+                    EXPECT_TRUE(SameBits((*got)[i].value, v)) << '"' << line << "\" " << i;
+                }
             }
         }
     }
