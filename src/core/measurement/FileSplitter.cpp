@@ -28,6 +28,35 @@ inline uint64_t ControlBytes(uint64_t x) {
     return (x - 0x2020202020202020ULL) & ~x & 0x8080808080808080ULL;
 }
 
+// From r on, where nothing is to be moved, takes text bytes and TABs and
+// ends lines at CR, LF and CR LF, eight bytes at a time. Stops at any other
+// control byte, with fewer than eight bytes left, or before a line could
+// reach the longest line; r is then where to go on, start where the open
+// line begins.
+void TakeLinesInPlace(LineBuffer& lines, const char* p, std::size_t n, std::size_t& r,
+                      std::size_t& start) {
+    while (n - r >= 8 && r + 8 - start < kMaxLineLength) {
+        uint64_t x;
+        std::memcpy(&x, p + r, 8);
+        const uint64_t control = ControlBytes(x);
+        if (!control) {
+            r += 8;
+            continue;
+        }
+        const std::size_t at = r + static_cast<std::size_t>(std::countr_zero(control)) / 8;
+        const char c = p[at];
+        r = at + 1;
+        if (c == '\t') continue;
+        if (c != '\r' && c != '\n') {
+            r = at;
+            return;
+        }
+        if (at > start) lines.AddSpan(start, at - start);
+        if (c == '\r' && r < n && p[r] == '\n') ++r;  // one line end
+        start = r;
+    }
+}
+
 }  // namespace
 
 LineBuffer SplitTextLines(std::string bytes, const LargeBlockAdvice& advice) {
@@ -46,6 +75,14 @@ LineBuffer SplitTextLines(std::string bytes, const LargeBlockAdvice& advice) {
     bool stopped = false;
     constexpr bool kWords = std::endian::native == std::endian::little;
     while (r < n) {
+        if (kWords && w == r) {
+            // Nothing to move: whole words are taken, and lines ended, while
+            // the only control bytes are TABs and line ends.
+            TakeLinesInPlace(lines, p, n, r, start);
+            w = r;
+            runStart = start;
+            if (r >= n) break;
+        }
         // Text bytes from r on, up to the next control byte.
         std::size_t take = 1;
         bool atControl = false;

@@ -97,7 +97,7 @@ class LineBuffer {
     // Takes over a byte buffer and lets the lines be spans of it; the
     // splitters fill it.
     std::string& Storage() { return m_bytes; }
-    void AddSpan(std::size_t offset, std::size_t length) {
+    [[gnu::always_inline]] void AddSpan(std::size_t offset, std::size_t length) {
         if (offset > kMaxBytes || length > kMaxLine) Refuse();
         if (length >= kLong)
             m_long.push_back({static_cast<uint32_t>(size()), static_cast<uint32_t>(length)});
