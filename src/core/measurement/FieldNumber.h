@@ -96,8 +96,11 @@ class ScannedFields {
         Split<false>(line, separator, numbers);
     }
     // Where the byte after the line is a line end or another control byte,
-    // it ends the numbers of the last field.
-    ScannedFields(std::string_view line, char separator, uint32_t numbers, InBuffer) {
+    // it ends the numbers of the last field. Aligned to a cache line: the
+    // speed of these loops, the hottest of reading a list, swung by a fifth
+    // with where the linker happened to place them.
+    [[gnu::aligned(64)]] ScannedFields(std::string_view line, char separator, uint32_t numbers,
+                                       InBuffer) {
         const unsigned char after = static_cast<unsigned char>(line.data()[line.size()]);
         if (after < 0x20 && after != static_cast<unsigned char>(separator))
             Split<true>(line, separator, numbers);

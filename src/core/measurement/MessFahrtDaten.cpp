@@ -38,6 +38,15 @@ std::uintmax_t CMessFahrtDaten::LargestFile(std::uintmax_t memoryLimit) {
     return memoryLimit > 0 ? std::min(memoryLimit, buffer) : buffer;
 }
 
+namespace {
+
+template <bool (*Read)(CMessFahrtDaten&, const ReadContext&), int kCode>
+int Recognise(CMessFahrtDaten& run, const ReadContext& context) {
+    return Read(run, context) ? kCode : 0;
+}
+
+}  // namespace
+
 void CMessFahrtDaten::RunReaders(bool recordMode, const ReadContext& context) {
     m_raw.reserve(m_raw.size() + m_lines.size());  // at most one sample per line
     AdviseLargeBlock(context.adviseLargeBlock, m_raw.data(), m_raw.capacity() * sizeof(MESSUNG));
@@ -48,20 +57,17 @@ void CMessFahrtDaten::RunReaders(bool recordMode, const ReadContext& context) {
         }
         return;
     }
-    struct Entry {
-        bool (*read)(CMessFahrtDaten&, const ReadContext&);
-        int code;
+    // Each reader answers with the format it recognised, 0 when it did not.
+    using Reader = int (*)(CMessFahrtDaten&, const ReadContext&);
+    static const Reader kChain[] = {
+        Recognise<readers::ReadPm01Bs01, kPm01Bs01>, Recognise<readers::ReadStreetList, kStreetList>,
+        Recognise<readers::ReadLimitList, kLimitList>, readers::ReadDatedFieldList,
+        Recognise<readers::ReadRecordList, kRecordList>, Recognise<readers::ReadDatumList, kDatumList>,
     };
-    static const Entry kChain[] = {
-        {readers::ReadPm01Bs01, kPm01Bs01},       {readers::ReadStreetList, kStreetList},
-        {readers::ReadLimitList, kLimitList},     {readers::ReadFiveFieldList, kFiveField},
-        {readers::ReadFourFieldList, kFourField}, {readers::ReadRecordList, kRecordList},
-        {readers::ReadDatumList, kDatumList},
-    };
-    for (const Entry& e : kChain) {
+    for (const Reader read : kChain) {
         const std::size_t before = m_raw.size();
-        if (e.read(*this, context)) {
-            formatCode = e.code;
+        if (const int code = read(*this, context)) {
+            formatCode = code;
             m_loaded = true;
             return;
         }

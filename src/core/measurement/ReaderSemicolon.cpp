@@ -29,23 +29,26 @@ bool BeginsWithNumber(std::string_view s) {
     return i + 1 < s.size() && (s[i] == '.' || s[i] == ',') && IsDigit(s[i + 1]);
 }
 
-// Whether some line after the first has exactly fieldCount fields and
-// begins with a number. A list of the other field count is ruled out without
-// reading its numbers.
-bool HasDataLine(const LineBuffer& lines, int fieldCount) {
+// Whether some line after the first has four or five fields and begins
+// with a number. A file that is neither list is ruled out without reading
+// its numbers.
+bool HasDataLine(const LineBuffer& lines) {
     for (std::size_t n = 1; n < lines.size(); ++n) {
         const std::string_view line = lines[n];
-        if (text::CountChar(line, ';') == static_cast<std::size_t>(fieldCount - 1) &&
+        const std::size_t separators = text::CountChar(line, ';');
+        if ((separators == 3 || separators == 4) &&
             BeginsWithNumber(text::CharField(line, ';', 0)))
             return true;
     }
     return false;
 }
 
-bool ReadFieldList(CMessFahrtDaten& run, int fieldCount) {
+enum class ListRead { kNoSamples, kRead, kFiveFieldLine };
+
+// Reads the data lines of fieldCount fields. Read as four-field, the list
+// stops at the first data line of five fields: it is then a five-field list.
+ListRead ReadFieldList(CMessFahrtDaten& run, int fieldCount) {
     const auto& lines = run.FileLines();
-    if (lines.empty() || text::Scan(lines[0], "%2d.%2d.%4d %2d:%2d:%2d").count < 6) return false;
-    if (!HasDataLine(lines, fieldCount)) return false;
     const bool withWidth = fieldCount == 5;
     const std::size_t headLimit = withWidth ? 7 : 6;
 
@@ -57,7 +60,9 @@ bool ReadFieldList(CMessFahrtDaten& run, int fieldCount) {
         // The lists read every "," as "."; the numbers are read while the
         // line is split.
         const ScannedFields<5> f(line, ';', withWidth ? 0b111u : 0b11u, InBuffer{});
-        if (f.count() == fieldCount && (f[0].plain || BeginsWithNumber(f[0].text()))) {
+        const bool data = f[0].plain || BeginsWithNumber(f[0].text());
+        if (!withWidth && f.count() == 5 && data) return ListRead::kFiveFieldLine;
+        if (f.count() == fieldCount && data) {
             MESSUNG& m = raw.emplace_back();
             m.station = StationFromM(CommaPointNumber(f[0]));
             m.value = ValueFromMm(CommaPointNumber(f[1]));
@@ -74,7 +79,7 @@ bool ReadFieldList(CMessFahrtDaten& run, int fieldCount) {
             headLines.push_back(text::ReplacedChar(line, ',', '.'));
         }
     }
-    if (raw.size() == before) return false;
+    if (raw.size() == before) return ListRead::kNoSamples;
 
     run.SetLimit(0);
     std::string header;
@@ -86,13 +91,30 @@ bool ReadFieldList(CMessFahrtDaten& run, int fieldCount) {
         header.pop_back();
     run.headerText = header;
     run.ResetRange();
-    return true;
+    return ListRead::kRead;
 }
 
 }  // namespace
 
-bool ReadFiveFieldList(CMessFahrtDaten& run, const ReadContext&) { return ReadFieldList(run, 5); }
-bool ReadFourFieldList(CMessFahrtDaten& run, const ReadContext&) { return ReadFieldList(run, 4); }
+int ReadDatedFieldList(CMessFahrtDaten& run, const ReadContext&) {
+    const auto& lines = run.FileLines();
+    if (lines.empty() || text::Scan(lines[0], "%2d.%2d.%4d %2d:%2d:%2d").count < 6) return 0;
+    if (!HasDataLine(lines)) return 0;
+    // One pass for a four-field list; a five-field list is read again from
+    // its start once its first line of five fields is met.
+    auto& raw = run.MutableRaw();
+    const std::size_t before = raw.size();
+    switch (ReadFieldList(run, 4)) {
+        case ListRead::kRead:
+            return CMessFahrtDaten::kFourField;
+        case ListRead::kNoSamples:
+            return 0;
+        case ListRead::kFiveFieldLine:
+            break;
+    }
+    raw.resize(before);
+    return ReadFieldList(run, 5) == ListRead::kRead ? CMessFahrtDaten::kFiveField : 0;
+}
 
 namespace {
 

@@ -48,6 +48,29 @@ TEST(FieldLists, FiveFieldFileWithFourFieldDataIsReadAsFourFieldList) {
     EXPECT_EQ(run.RawSamples().size(), 1u);
 }
 
+TEST(FieldLists, OneDataLineOfFiveFieldsMakesAFiveFieldList) {
+    // Four-field samples come first; the five-field line far down decides.
+    std::vector<std::string> lines{"14.03.2026 09:30:15", "a;b;c;d;e"};
+    for (int i = 0; i < 50; ++i) lines.push_back(std::to_string(i) + ";1,5;0;Riss");
+    lines.push_back("60;-2,5;3,50;1;Naht");
+    lines.push_back("61;2;0;");
+    CMessFahrtDaten run;
+    LoadBytes(run, Crlf(lines));
+    EXPECT_EQ(run.formatCode, 7);
+    ASSERT_EQ(run.RawSamples().size(), 1u);
+    const MESSUNG& m = run.RawSamples()[0];
+    EXPECT_EQ(m.station, 600);
+    EXPECT_EQ(m.value, -25);
+    EXPECT_EQ(m.width, 350);
+    EXPECT_EQ(m.comment, "Naht");
+    EXPECT_TRUE(m.Marked());
+    // A line of five fields that is no data line decides nothing.
+    CMessFahrtDaten four;
+    LoadBytes(four, Crlf({"14.03.2026 09:30:15", "a;b;c;d;e", "1;2;0;", "x;1;2;3;4"}));
+    EXPECT_EQ(four.formatCode, 3);
+    EXPECT_EQ(four.RawSamples().size(), 1u);
+}
+
 TEST(FieldLists, NumberTestOfFieldZero) {
     const char* dataLines[] = {" -1;1;0;", "+.5;1;0;", ".5;1;0;", "  7;1;0;"};
     for (const char* l : dataLines) {
