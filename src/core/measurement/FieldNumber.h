@@ -130,8 +130,8 @@ class ScannedFields {
             ++p;  // the separator
         }
         // Fields beyond those kept are only counted.
-        m_count = static_cast<int>(N + 1 + text::CountChar({p, static_cast<std::size_t>(end - p)},
-                                                            separator));
+        m_count = static_cast<int>(
+            N + 1 + text::CountChar({p, static_cast<std::size_t>(end - p)}, separator));
     }
 
     ScannedField m_fields[N];

@@ -60,9 +60,12 @@ void CMessFahrtDaten::RunReaders(bool recordMode, const ReadContext& context) {
     // Each reader answers with the format it recognised, 0 when it did not.
     using Reader = int (*)(CMessFahrtDaten&, const ReadContext&);
     static const Reader kChain[] = {
-        Recognise<readers::ReadPm01Bs01, kPm01Bs01>, Recognise<readers::ReadStreetList, kStreetList>,
-        Recognise<readers::ReadLimitList, kLimitList>, readers::ReadDatedFieldList,
-        Recognise<readers::ReadRecordList, kRecordList>, Recognise<readers::ReadDatumList, kDatumList>,
+        Recognise<readers::ReadPm01Bs01, kPm01Bs01>,
+        Recognise<readers::ReadStreetList, kStreetList>,
+        Recognise<readers::ReadLimitList, kLimitList>,
+        readers::ReadDatedFieldList,
+        Recognise<readers::ReadRecordList, kRecordList>,
+        Recognise<readers::ReadDatumList, kDatumList>,
     };
     for (const Reader read : kChain) {
         const std::size_t before = m_raw.size();

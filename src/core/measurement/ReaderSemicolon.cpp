@@ -36,8 +36,7 @@ bool HasDataLine(const LineBuffer& lines) {
     for (std::size_t n = 1; n < lines.size(); ++n) {
         const std::string_view line = lines[n];
         const std::size_t separators = text::CountChar(line, ';');
-        if ((separators == 3 || separators == 4) &&
-            BeginsWithNumber(text::CharField(line, ';', 0)))
+        if ((separators == 3 || separators == 4) && BeginsWithNumber(text::CharField(line, ';', 0)))
             return true;
     }
     return false;

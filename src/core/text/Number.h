@@ -43,7 +43,8 @@ inline int32_t RoundToInt(double v) {
     // nothing saturates; a million samples take this way.
     // The half is added with the value's sign rather than after a test of
     // it, which a run of values of either sign would mispredict.
-    if (v > -2147483647.0 && v < 2147483646.0) return static_cast<int32_t>(v + std::copysign(0.5, v));
+    if (v > -2147483647.0 && v < 2147483646.0)
+        return static_cast<int32_t>(v + std::copysign(0.5, v));
     if (!std::isfinite(v)) return 0;
     return ClampToInt(v >= 0 ? std::trunc(v + 0.5) : std::trunc(v - 0.5));
 }
